@@ -1,0 +1,22 @@
+// Base class of every page: the page loop and the common GL state the menu
+// pages start from.
+#pragma once
+
+class PageBase {
+public:
+    PageBase();
+    ~PageBase();
+
+    virtual void Initialize();
+    virtual void Run();
+    virtual void Finish();
+    virtual void Work();
+    virtual void Draw();
+    virtual void MouseMove(int x, int y);
+    virtual void MouseDown(int x, int y, int but);
+    virtual void MouseUp(int x, int y, int but);
+    virtual void KeyDown(long key);
+    virtual void KeyUp(long key);
+
+    int finishRun;
+};

@@ -1,0 +1,129 @@
+// The off-screen backend: the whole program runs on it in tests.
+//
+// OSMesa renders at the configured screen size into memory; a buffer swap
+// "presents" the frame, which tests read back. The clock is virtual: Sleep
+// advances it at once and each presented frame can be given a cost, so
+// pacing is exact and the two-second pages cost no real time. Input is
+// queued by the test, or produced by a callback that runs at every pump
+// (how a scripted player drives the game).
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform.h"
+
+struct osmesa_context;
+
+namespace platform {
+
+// A presented frame, rows from the top of the screen, 4 bytes (RGBA) a pixel.
+struct Frame {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> rgba;
+    // Pixel (x, y) with (0, 0) at the top-left corner of the screen.
+    const std::uint8_t* Pixel(int x, int y) const { return &rgba[(static_cast<size_t>(y) * width + x) * 4]; }
+};
+
+struct MessageBoxRecord {
+    std::string text;
+    std::string caption;
+};
+
+// Thrown by ExitProcess so that a test sees the exit instead of ending.
+struct ProcessExit {
+    int status;
+};
+
+class HeadlessPlatform : public Platform {
+public:
+    HeadlessPlatform();
+    ~HeadlessPlatform() override;
+
+    // --- set-up by the test --------------------------------------------------
+    // The desktop mode (what QueryCurrentMode answers before any change).
+    void SetDesktopMode(const DisplayMode& mode);
+    // The modes the display offers; the desktop mode is always among them.
+    void SetOfferedModes(const std::vector<DisplayMode>& modes);
+    // Virtual milliseconds that presenting one frame costs (default 0).
+    void SetFrameCost(long ms);
+    // Virtual milliseconds that one message pump costs (default 0).
+    void SetPumpCost(long ms);
+    void SetCalendarSeconds(long seconds);
+    // Called at every PeekMessage that finds the queue empty, before it
+    // answers; the callback may queue messages (they are then delivered).
+    void SetPumpCallback(std::function<void(HeadlessPlatform&)> callback);
+    // Called after every presented frame.
+    void SetFrameCallback(std::function<void(const Frame&)> callback);
+    // Keep a copy of every presented frame (memory grows; for short tests).
+    void KeepAllFrames(bool keep);
+
+    // --- input ---------------------------------------------------------------
+    void Post(const Message& msg) { PostMessage(msg); }
+    void PostKeyDown(int vk);
+    void PostKeyUp(int vk);
+    // A press and a release of the left (button 0) or right (1) button at a
+    // client pixel.
+    void PostClick(int x, int y, int button = 0);
+    void PostClose();
+
+    // --- what the program did --------------------------------------------------
+    long Now() const { return now_; }
+    int FramesPresented() const { return framesPresented_; }
+    const Frame& LastFrame() const { return lastFrame_; }
+    const std::vector<Frame>& AllFrames() const { return allFrames_; }
+    const std::vector<MessageBoxRecord>& MessageBoxes() const { return messageBoxes_; }
+    // Every Sleep, in order, with its argument.
+    const std::vector<unsigned long>& Sleeps() const { return sleeps_; }
+    // The mode in force now (after ChangeMode / RestoreDesktopMode).
+    DisplayMode ModeInForce() const { return modeInForce_; }
+    bool WindowExists() const { return windowExists_; }
+    bool WindowMinimized() const { return windowMinimized_; }
+    bool ContextExists() const { return context_ != nullptr; }
+
+    // --- Platform ----------------------------------------------------------------
+    bool QueryCurrentMode(DisplayMode* mode) override;
+    bool ChangeMode(const DisplayMode& mode) override;
+    void RestoreDesktopMode() override;
+    bool CreateGameWindow(const char* title, int width, int height) override;
+    bool SetPixelFormat(int colorBits, int depthBits) override;
+    bool CreateContext() override;
+    void MakeContextCurrent(bool current) override;
+    void DeleteContext() override;
+    void DestroyGameWindow() override;
+    void ShowWindowNormal() override;
+    void MinimizeWindow() override;
+    void SwapBuffers() override;
+    bool PeekMessage(Message* msg) override;
+    void PostMessage(const Message& msg) override;
+    long Milliseconds() override;
+    void Sleep(unsigned long ms) override;
+    long CalendarSeconds() override;
+    void MessageBox(const char* text, const char* caption) override;
+    [[noreturn]] void ExitProcess(int status) override;
+    std::string FindFontFile(const char* face, int weight) override;
+
+private:
+    // (implementation state; see headless.cpp)
+    long now_ = 0;
+    int framesPresented_ = 0;
+    Frame lastFrame_;
+    std::vector<Frame> allFrames_;
+    std::vector<MessageBoxRecord> messageBoxes_;
+    std::vector<unsigned long> sleeps_;
+    DisplayMode modeInForce_;
+    bool windowExists_ = false;
+    bool windowMinimized_ = false;
+    osmesa_context* context_ = nullptr;
+};
+
+// Runs the whole program (WinMain) on `backend`, installed for the call,
+// from the current working directory (the game folder). Returns the exit
+// status; a process exit requested by the program is returned the same way,
+// after the program's globals are released so that nothing leaks.
+int RunProgram(HeadlessPlatform& backend);
+
+}  // namespace platform
