@@ -67,6 +67,10 @@ int sign(double val);
 // The program's entry: start-up, page loop, shutdown. Returns the exit status.
 int WinMain(HINSTANCE hInstance, HINSTANCE hprev, char* cmdline, int ishow);
 
+// Frees what start-up created (pages, text writer, settings, the GL context)
+// without saving anything: for an exit that skips the normal shutdown.
+void ReleaseProgram();
+
 // Clock and pacing: a monotonic millisecond clock (CPU time would break the
 // game's pace) and a sleep, both from the platform.
 clock_t ClockMs();

@@ -5,7 +5,8 @@
 class PageBase {
 public:
     PageBase();
-    ~PageBase();
+    // Virtual so that the page loop can free finished pages through this type.
+    virtual ~PageBase();
 
     virtual void Initialize();
     virtual void Run();
