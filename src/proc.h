@@ -50,7 +50,22 @@ extern HDC hDC;
 extern HGLRC hRC;
 extern HWND hWnd;
 extern PageBase* currentPage;
-extern PageBase* nextPage;
+
+// The page queued to become current: pages write `nextPage = new SomePage`.
+// The slot owns the queued page, so a second request before the page loop
+// takes it frees the first one (the later request wins).
+class QueuedPage {
+public:
+    QueuedPage& operator=(PageBase* page);
+    operator PageBase*() const { return page_; }
+    PageBase* operator->() const { return page_; }
+    // Hands the queued page to the caller and leaves the slot empty.
+    PageBase* Release();
+
+private:
+    PageBase* page_ = nullptr;
+};
+extern QueuedPage nextPage;
 extern int GameRunning;
 extern Settings* GameSettings;
 extern Texter* texter;
@@ -67,8 +82,13 @@ int sign(double val);
 // The program's entry: start-up, page loop, shutdown. Returns the exit status.
 int WinMain(HINSTANCE hInstance, HINSTANCE hprev, char* cmdline, int ishow);
 
+// Undoes whatever InitOpenGL created: context, window, display mode. Used
+// before the second start-up attempt and on the way out.
+void TearDownOpenGL();
+
 // Frees what start-up created (pages, text writer, settings, the GL context)
-// without saving anything: for an exit that skips the normal shutdown.
+// without saving anything and clears the globals: the end of every run, and
+// the clean-up after an exit that skips the normal shutdown.
 void ReleaseProgram();
 
 // Clock and pacing: a monotonic millisecond clock (CPU time would break the
