@@ -1,0 +1,3 @@
+#include "MenuPages/congratulationspage.h"
+
+congratulationsPage::congratulationsPage() : MessagePage("Textures\\congratulationsPage.txu", "Win.wav") {}

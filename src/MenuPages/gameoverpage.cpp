@@ -1,0 +1,3 @@
+#include "MenuPages/gameoverpage.h"
+
+gameoverPage::gameoverPage() : MessagePage("Textures\\gameoverPage.txu", "GameOver.wav") {}

@@ -1,0 +1,16 @@
+// The main menu: a picture with three buttons, play, options and quit,
+// answering left-button releases only.
+#pragma once
+
+#include "MenuPages/pagerect.h"
+#include "MenuPages/picturepage.h"
+
+class MainPage : public PicturePage {
+public:
+    MainPage();
+    void MouseUp(int x, int y, int but) override;
+
+    static const PageRect kQuitButton;
+    static const PageRect kOptionsButton;
+    static const PageRect kPlayButton;
+};

@@ -1,0 +1,3 @@
+#include "MenuPages/startpage.h"
+
+startPage::startPage() : MessagePage("Textures\\StartPage.txu", "Start.wav") {}
