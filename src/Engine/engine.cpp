@@ -1,0 +1,261 @@
+#include "Engine/engine.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "Engine/food.h"
+#include "Engine/map.h"
+#include "Engine/snake.h"
+#include "MenuPages/congratulationspage.h"
+#include "MenuPages/gameoverpage.h"
+#include "MenuPages/mainpage.h"
+#include "Sound/sound.h"
+#include "proc.h"
+#include "settings.h"
+#include "texter.h"
+
+GLUquadric* Engine::quadric = nullptr;
+
+namespace {
+
+// Milliseconds each frame of a step aims at.
+const clock_t kFrameMs = 30;
+// Random draws for the food before falling back to a scan of the grid.
+const int kFoodDraws = 1000;
+// Degrees to radians, with the constant the camera has always used.
+const double kDegreesPerRadian = 57.325;
+
+void PlaceLight(double x, double y) {
+    const GLfloat position[4] = {static_cast<GLfloat>(x + 32), static_cast<GLfloat>(y + 32), 256, 1};
+    glLightfv(GL_LIGHT0, GL_POSITION, position);
+}
+
+}  // namespace
+
+Engine::Engine(int Level)
+    : level(Level),
+      distance(GameSettings->engineDistance),
+      xAngle(GameSettings->engineXAngle),
+      zAngle(GameSettings->engineZAngle) {}
+
+Engine::~Engine() {
+    delete snake;
+    delete map;
+    delete food;
+}
+
+void Engine::Initialize() {
+    glViewport(0, 0, ScreenWidth, ScreenHeight);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(45.0, static_cast<double>(ScreenWidth) / ScreenHeight, 100.0, 8192.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glShadeModel(GL_SMOOTH);
+    glClearColor(0, 0, 0, 0.5f);
+    glClearDepth(1.0);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_FASTEST);
+    glColor3d(1, 1, 1);
+    glDisable(GL_TEXTURE_2D);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_LIGHT0);
+    glEnable(GL_COLOR_MATERIAL);
+    glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
+
+    snake = new Snake;
+    map = new Map(("Level" + std::to_string(level)).c_str());
+    if (!map->LoadMap()) {
+        // Without a complete map there is no level to play.
+        ShowMessageBox(map->Error().c_str(), "Tramox Error");
+        FinishWith(new MainPage);
+        return;
+    }
+    collided = 0;
+    SRand15(static_cast<unsigned int>(CalendarTime()));
+    quadric = gluNewQuadric();
+    prevtime = ClockMs();
+    currtime = prevtime;
+    InitFood();
+}
+
+void Engine::Run() {
+    Initialize();
+    while (!finishRun) {
+        Work();
+        UpdateGLWindow();
+    }
+    Finish();
+}
+
+void Engine::Finish() {
+    PageBase::Finish();
+    map->FreeTextures();
+    glDisable(GL_LIGHTING);
+    // The next level's page was built before this write, so camera changes
+    // made in a completed level do not reach it.
+    GameSettings->engineDistance = distance;
+    GameSettings->engineXAngle = xAngle;
+    GameSettings->engineZAngle = zAngle;
+    if (quadric) gluDeleteQuadric(quadric);
+    quadric = nullptr;
+}
+
+void Engine::FinishWith(PageBase* next) {
+    nextPage = next;
+    finishRun = 1;
+}
+
+void Engine::InitFood() {
+    delete food;
+    food = nullptr;
+    auto isFree = [this](int x, int y) { return snake->IsClear(x, y) && !map->IsOnWall(x, y); };
+    for (int draw = 0; draw < kFoodDraws; draw++) {
+        int fx = Rand15() / (32768 / map->width);
+        int fy = Rand15() / (32768 / map->height);
+        if (isFree(fx, fy)) {
+            food = new Food(fx, fy);
+            return;
+        }
+    }
+    // An almost full field: the first free cell, if any is left.
+    for (int y = 0; y < map->height; y++)
+        for (int x = 0; x < map->width; x++)
+            if (isFree(x, y)) {
+                food = new Food(x, y);
+                return;
+            }
+}
+
+void Engine::Work() {
+    steps++;
+    if (map->IsOnWall(snake->NextX(), snake->NextY())) {
+        collided += 1;
+        if (collided > 16) collided = 2;
+    } else {
+        snake->MoveForward(map);
+        collided = 0;
+    }
+
+    if (snake->Collision() == 1) {
+        FinishWith(new gameoverPage);
+        Sound::Play("Ouch.wav", 0);
+        collided = 1;
+    }
+
+    int gulping = 0;
+    int nextlevel = 0;
+    if (food && snake->CurrX() == food->x && snake->CurrY() == food->y) {
+        gulping = 1;
+        snake->Grow();
+        InitFood();
+        if (snake->nElements == TargetLength()) {
+            if (level > 9) {
+                FinishWith(new congratulationsPage);
+            } else {
+                nextlevel = 1;
+                FinishWith(new Engine(level + 1));
+            }
+        }
+    }
+
+    prevtime = currtime;
+    if (collided <= 0) {
+        // Single precision on purpose: five frames, the last at -0.20000003.
+        for (float k = -1.0f; static_cast<double>(k) < -0.2; k = static_cast<float>(k + 0.2)) {
+            Draw(k);
+            currtime = ClockMs();
+            clock_t d = prevtime - currtime + kFrameMs;
+            if (d >= 1 && d <= kFrameMs - 1) Sleep(static_cast<unsigned long>(d));
+            prevtime = currtime;
+        }
+    }
+
+    if (gulping) Sound::Play("Gulp.wav", 1);
+    if (nextlevel) Sound::Play("Play.wav", 0);
+}
+
+void Engine::Draw(float k) {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+    glPushMatrix();
+    const double a = xAngle / kDegreesPerRadian;
+    const float hx = snake->CurrX() + k * snake->nextXDir;
+    const float hy = snake->CurrY() + k * snake->nextYDir;
+    glTranslated(0, 0, -distance);
+    glRotated(-xAngle, 1, 0, 0);
+    glRotated(-zAngle, 0, 0, 1);
+    glTranslated(-64 * hx, -64 * hy * cos(a), 0);
+    PlaceLight(64 * hx, 64 * hy);
+    map->Draw();
+    snake->Draw(k);
+    if (food) food->Draw();
+    glPopMatrix();
+    DrawExtras();
+    glFlush();
+    SwapGLBuffers();
+}
+
+void Engine::Draw() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+    glPushMatrix();
+    const double a = xAngle / kDegreesPerRadian;
+    const int cx = snake->CurrX();
+    const int cy = snake->CurrY();
+    glRotated(-zAngle, 0, 0, 1);
+    glTranslated(-64.0 * cx, -64.0 * cy * cos(a), 64.0 * cy * sin(a) - distance);
+    glRotated(-xAngle, 1, 0, 0);
+    PlaceLight(64.0 * cx, 64.0 * cy);
+    map->Draw();
+    snake->Draw();
+    if (food) food->Draw();
+    glPopMatrix();
+    DrawExtras();
+    glFlush();
+}
+
+void Engine::DrawExtras() {
+    glTranslatef(0, 0, -384);
+    glColor3d(1, 1, 1);
+    char text[32];
+    snprintf(text, sizeof text, "Level %d", level);
+    texter->Write(-200, 130, text);
+    snprintf(text, sizeof text, "Length %d, Left %d", snake->nElements, TargetLength() - snake->nElements);
+    texter->Write(-200, 110, text);
+}
+
+void Engine::MouseMove(int, int) {}
+void Engine::MouseDown(int, int, int) {}
+void Engine::MouseUp(int, int, int) {}
+void Engine::KeyUp(long) {}
+
+void Engine::KeyDown(long key) {
+    switch (key) {
+        case VK_ESCAPE: FinishWith(new MainPage); break;
+        case VK_LEFT: snake->SetNextDir(-1, 0, map); break;
+        case VK_UP: snake->SetNextDir(0, 1, map); break;
+        case VK_RIGHT: snake->SetNextDir(1, 0, map); break;
+        case VK_DOWN: snake->SetNextDir(0, -1, map); break;
+        case 'A': zAngle += 5; break;
+        case 'D': zAngle -= 5; break;
+        case 'E':
+            if (distance > 1024) distance -= 32;
+            break;
+        case 'Q':
+            if (distance <= 4095) distance += 32;
+            break;
+        case 'S':
+            if (xAngle > 0) xAngle -= 5;
+            break;
+        case 'W':
+            if (xAngle <= 89) xAngle += 5;
+            break;
+        default: break;
+    }
+}

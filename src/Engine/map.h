@@ -1,0 +1,41 @@
+// The playfield of one level: a grid of wall and floor cells with the two
+// textures they are drawn with.
+#pragma once
+
+#include <string>
+
+#include "Engine/mapfile.h"
+
+class MapElement;
+
+class Map {
+public:
+    explicit Map(const char* mapName);
+    ~Map();
+    Map(const Map&) = delete;
+    Map& operator=(const Map&) = delete;
+
+    // Reads "Maps/<name>.map", creates the cells and loads both textures.
+    // Returns 0 when the file is missing or incomplete; Error() then says
+    // which file and what is wrong, and the map stays empty.
+    int LoadMap();
+    const std::string& Error() const { return error; }
+    // The file LoadMap reads.
+    std::string FileName() const;
+
+    void LoadTextures(const char* grasst, const char* wallt);
+    void FreeTextures();
+    void Draw() const;
+    // 1 if cell (X, Y) is a wall; anything outside the grid is wall.
+    int IsOnWall(int X, int Y) const;
+
+    int width = 0;
+    int height = 0;
+    std::string MapName;
+    // [0] the wall texture, [1] the floor texture.
+    unsigned int textures[2] = {0, 0};
+
+private:
+    MapElement* elements[kMaxMapSide][kMaxMapSide] = {};
+    std::string error;
+};
