@@ -75,9 +75,9 @@ static int memoryIncrease = 0;
 
 // ===== small helpers ===========================================================
 
-[[maybe_unused]] static int mmin(int a, int b) { return a < b ? a : b; }
+static int mmin(int a, int b) { return a < b ? a : b; }
 
-[[maybe_unused]] static bool isXMLWhitespace(char c) { return c == '\n' || c == ' ' || c == '\t' || c == '\r'; }
+static bool isXMLWhitespace(char c) { return c == '\n' || c == ' ' || c == '\t' || c == '\r'; }
 
 static char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
 
@@ -210,7 +210,7 @@ static void *trimArray(void *p, int count, int size, int *pnCapacity)
 }
 
 /// Returns the spare block capacity of d's arrays while a parse is growing them in blocks.
-[[maybe_unused]] static void exactMemory(XMLNode::XMLNodeDataTag *d)
+static void exactMemory(XMLNode::XMLNodeDataTag *d)
 {
     if (memoryIncrease <= 1) return;
     d->pOrder = (int *)trimArray(d->pOrder, d->nAttribute + d->nChild + d->nText + d->nClear, sizeof(int),
@@ -223,7 +223,7 @@ static void *trimArray(void *p, int count, int size, int *pnCapacity)
 }
 
 /// Opens a file, reading a backslash in its name as a folder separator.
-[[maybe_unused]] static FILE *openFileWithPosixPath(const char *filename, const char *mode)
+static FILE *openFileWithPosixPath(const char *filename, const char *mode)
 {
     char *path = stringDup(filename);
     if (!path) return 0;
@@ -516,38 +516,502 @@ XMLNodeContents XMLNode::enumContents(int i) const
 
 // ===== parser ======================================================================
 
+/// State of one parse.
 struct XML {
-    const char *lpXML;
-    int nIndex;
-    int nIndexMissigEndTag;
-    XMLError error;
-    const char *lpEndTag;
-    int cbEndTag;
-    int nFirst;
+    const char *lpXML;      ///< the whole input
+    int nIndex;             ///< offset of the next unread character
+    int nIndexMissigEndTag; ///< offset recorded with the latest eXMLErrorMissingEndTag
+    XMLError error;         ///< latest error or warning
+    const char *lpEndTag;   ///< name of an end tag still waiting for an enclosing element
+    int cbEndTag;           ///< its length; 0 when none is waiting
+    int nFirst;             ///< 1 until the outermost element parse starts
+    int nDepth;             ///< elements open around the current one
 };
 
-XMLNode XMLNode::parseString(const char *lpszXML, const char *tag, XMLResults *pResults)
+struct NextToken {
+    const ALLXMLClearTag *pClr; ///< the clear section opened here, for eTokenClear
+    const char *pStr;           ///< start of the token, null at the end of the input
+};
+
+enum XMLTokenTypeTag {
+    eTokenText = 0,
+    eTokenQuotedText,
+    eTokenTagStart,       // "<"
+    eTokenTagEnd,         // "</"
+    eTokenCloseTag,       // ">"
+    eTokenEquals,         // "="
+    eTokenDeclaration,    // "<?"
+    eTokenShortHandClose, // "/>"
+    eTokenClear,
+    eTokenError           // end of input
+};
+
+enum Status { eInsideTag = 0, eOutsideTag };
+enum Attrib { eAttribName = 0, eAttribEquals, eAttribValue };
+
+/// Bytes of the character at s under the current table, never reaching past a 0 byte or `remaining` bytes.
+static int charLength(const char *s, int remaining)
 {
-    (void)lpszXML;
-    (void)tag;
-    if (pResults) {
-        pResults->error = eXMLErrorNoElements;
-        pResults->nLine = pResults->nColumn = 0;
-    }
-    return emptyXMLNode;
+    int n = XML_ByteTable[(unsigned char)*s];
+    for (int k = 1; k < n; k++)
+        if (k >= remaining || !s[k]) return k;
+    return n;
 }
 
-int XMLNode::ParseXMLElement(XML *pXML)
+/// Reads one character and returns its first byte; at the terminator it stays put and returns 0.
+static char getNextChar(XML *pXML)
 {
-    (void)pXML;
+    const char *s = pXML->lpXML + pXML->nIndex;
+    if (*s) pXML->nIndex += charLength(s, 4);
+    return *s;
+}
+
+/// Reads the next token; *pcbToken gets its length (not set for clear sections).
+static NextToken GetNextToken(XML *pXML, int *pcbToken, XMLTokenTypeTag *pType)
+{
+    NextToken result = {0, 0};
+    int indexStart;
+    char ch;
+    do {
+        indexStart = pXML->nIndex;
+        ch = getNextChar(pXML);
+    } while (isXMLWhitespace(ch));
+    if (!ch) {
+        *pcbToken = 0;
+        *pType = eTokenError;
+        return result;
+    }
+    result.pStr = pXML->lpXML + indexStart;
+    for (const ALLXMLClearTag *row = XMLClearTags; row->lpszOpen; row++) {
+        if (!xmlStrnicmp(row->lpszOpen, result.pStr, row->openTagLen)) {
+            pXML->nIndex = indexStart + row->openTagLen;
+            *pType = eTokenClear;
+            result.pClr = row;
+            return result;
+        }
+    }
+    const char *xml = pXML->lpXML;
+    bool text = false;
+    switch (ch) {
+    case '"':
+    case '\'': {
+        *pType = eTokenQuotedText;
+        char c;
+        do c = getNextChar(pXML);
+        while (c && c != ch && c != '<');
+        if (c != ch) {
+            pXML->nIndex = indexStart + 1;
+            text = true;
+        }
+        break;
+    }
+    case '<':
+        if (xml[pXML->nIndex] == '/') {
+            pXML->nIndex++;
+            *pType = eTokenTagEnd;
+        } else if (xml[pXML->nIndex] == '?') {
+            pXML->nIndex++;
+            *pType = eTokenDeclaration;
+        } else {
+            *pType = eTokenTagStart;
+        }
+        break;
+    case '/':
+        if (xml[pXML->nIndex] == '>') {
+            pXML->nIndex++;
+            *pType = eTokenShortHandClose;
+        } else {
+            text = true;
+        }
+        break;
+    case '=': *pType = eTokenEquals; break;
+    case '>': *pType = eTokenCloseTag; break;
+    default: text = true; break;
+    }
+    int cbWhitespace = 0;
+    if (text) {
+        *pType = eTokenText;
+        for (;;) {
+            const char c = getNextChar(pXML);
+            if (!c) break;
+            if (isXMLWhitespace(c)) {
+                cbWhitespace = 1;
+                break;
+            }
+            if ((c == '/' && xml[pXML->nIndex] == '>') || c == '<' || c == '>' || c == '=') {
+                pXML->nIndex--;
+                break;
+            }
+        }
+    }
+    *pcbToken = pXML->nIndex - indexStart - cbWhitespace;
+    return result;
+}
+
+/// Reads "&#ddd;" or "&#xhh;" at s (lo bytes available); returns its length and the code point in *pValue, or 0.
+static int readCharacterReference(const char *s, int lo, unsigned long *pValue)
+{
+    int i = 2;
+    int base = 10;
+    if (i < lo && (s[i] == 'x' || s[i] == 'X')) {
+        base = 16;
+        i++;
+    }
+    const int firstDigit = i;
+    unsigned long value = 0;
+    for (; i < lo && s[i] && s[i] != ';'; i++) {
+        const char c = s[i];
+        int digit;
+        if (c >= '0' && c <= '9') digit = c - '0';
+        else if (base == 16 && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+        else if (base == 16 && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+        else return 0;
+        value = value * base + digit;
+        if (value > 0x10FFFF) return 0;
+    }
+    if (i >= lo || s[i] != ';' || i == firstDigit) return 0;
+    *pValue = value;
+    return i + 1;
+}
+
+/// Bytes of code point v in UTF-8.
+static int utf8Length(unsigned long v) { return v < 0x80 ? 1 : v < 0x800 ? 2 : v < 0x10000 ? 3 : 4; }
+
+/// Bytes that encode code point v in the current text encoding (0: not representable).
+static int encodedLength(unsigned long v)
+{
+    if (v == 0 || (v >= 0xD800 && v <= 0xDFFF)) return 0;
+    if (XML_ByteTable != XML_utf8ByteTable) return v < 0x100 ? 1 : 0;
+    return utf8Length(v);
+}
+
+/// Writes code point v as n bytes: UTF-8 when n > 1, the byte itself when n is 1.
+static void encodeCodePoint(char *out, unsigned long v, int n)
+{
+    if (n == 1) {
+        out[0] = (char)v;
+        return;
+    }
+    static const unsigned char lead[] = {0, 0, 0xC0, 0xE0, 0xF0};
+    for (int k = n - 1; k > 0; k--, v >>= 6) out[k] = (char)(0x80 | (v & 0x3F));
+    out[0] = (char)(lead[n] | v);
+}
+
+/// Reads the entity or character reference at s; returns its length and the bytes it stands for, or 0.
+static int readReference(const char *s, int lo, char out[4], int *pcbOut)
+{
+    if (lo > 2 && s[1] == '#') {
+        unsigned long v;
+        const int len = readCharacterReference(s, lo, &v);
+        *pcbOut = len ? encodedLength(v) : 0;
+        if (!*pcbOut) return 0;
+        encodeCodePoint(out, v, *pcbOut);
+        return len;
+    }
+    for (const XMLCharacterEntity *e = XMLEntities; e->s; e++) {
+        if (e->l <= lo && !xmlStrnicmp(s, e->s, e->l)) {
+            out[0] = e->c;
+            *pcbOut = 1;
+            return e->l;
+        }
+    }
     return 0;
+}
+
+/// Decodes entities and character references in the first lo bytes of s into a new string.
+/// Returns null (error eXMLErrorUnknownEscapeSequence) on a bad reference; null in, null out.
+static char *fromXMLString(const char *s, int lo, XML *pXML)
+{
+    if (!s) return 0;
+    int size = 0;
+    char bytes[4];
+    for (int i = 0, n; i < lo && s[i]; i += n) {
+        int cbOut = 0;
+        if (s[i] == '&') {
+            n = readReference(s + i, lo - i, bytes, &cbOut);
+            if (!n) {
+                pXML->error = eXMLErrorUnknownEscapeSequence;
+                return 0;
+            }
+        } else {
+            cbOut = n = charLength(s + i, lo - i);
+        }
+        size += cbOut;
+    }
+    char *result = (char *)malloc(size + 1);
+    char *out = result;
+    for (int i = 0, n; i < lo && s[i]; i += n) {
+        if (s[i] == '&') {
+            int cbOut;
+            n = readReference(s + i, lo - i, out, &cbOut);
+            out += cbOut;
+        } else {
+            n = charLength(s + i, lo - i);
+            memcpy(out, s + i, n);
+            out += n;
+        }
+    }
+    *out = 0;
+    return result;
+}
+
+/// 0 when copen (an end tag in the input) names the element cclose, ignoring case; else 1.
+static int myTagCompare(const char *cclose, const char *copen)
+{
+    if (!cclose) return 1;
+    const size_t l = strlen(cclose);
+    if (xmlStrnicmp(cclose, copen, l)) return 1;
+    const char c = copen[l];
+    return (isXMLWhitespace(c) || c == '/' || c == '<' || c == '>' || c == '=') ? 0 : 1;
+}
+
+/// Lowers *pcbText past the trailing whitespace of the text at lpszToken.
+static void FindEndOfText(const char *lpszToken, int *pcbText)
+{
+    assert(lpszToken);
+    while (*pcbText > 0 && isXMLWhitespace(lpszToken[*pcbText - 1])) (*pcbText)--;
+}
+
+/// Sets the 1-based line and column of the character at offset nUpto.
+static void CountLinesAndColumns(const char *lpXML, int nUpto, XMLResults *pResults)
+{
+    assert(lpXML && pResults);
+    XML xml = {lpXML, 0, 0, eXMLErrorNone, 0, 0, 0, 0};
+    pResults->nLine = 1;
+    pResults->nColumn = 1;
+    while (xml.nIndex < nUpto) {
+        const char ch = getNextChar(&xml);
+        if (!ch) break;
+        if (ch == '\n') {
+            pResults->nLine++;
+            pResults->nColumn = 1;
+        } else {
+            pResults->nColumn++;
+        }
+    }
+}
+
+/// A malloc'd copy of exactly cb bytes (cb may be 0).
+static char *copyBytes(const char *s, int cb)
+{
+    return cb ? stringDup(s, cb) : stringDup("");
+}
+
+/// Adds the pending text run [lpszText, end) to the element, trimmed and decoded; 0 on a bad reference.
+static int flushText(XMLNode &node, const char *&lpszText, const char *end, XML *pXML)
+{
+    if (!lpszText) return 1;
+    int cbText = (int)(end - lpszText);
+    FindEndOfText(lpszText, &cbText);
+    char *text = fromXMLString(lpszText, cbText, pXML);
+    lpszText = 0;
+    if (!text) return 0;
+    node.addText_WOSD(text, -1);
+    return 1;
 }
 
 int XMLNode::ParseClearTag(XML *pXML, const ALLXMLClearTag *pClear)
 {
-    (void)pXML;
-    (void)pClear;
-    return 0;
+    const char *start = pXML->lpXML + pXML->nIndex;
+    const char *end = strstr(start, pClear->lpszClose);
+    if (!end) {
+        pXML->error = eXMLErrorUnmatchedEndClearTag;
+        return 0;
+    }
+    pXML->nIndex = (int)(end - pXML->lpXML) + (int)strlen(pClear->lpszClose);
+    addClear_WOSD(copyBytes(start, (int)(end - start)), pClear->lpszOpen, pClear->lpszClose, -1);
+    return 1;
+}
+
+int XMLNode::ParseXMLElement(XML *pXML)
+{
+    assert(pXML);
+    int cbToken;
+    XMLTokenTypeTag type;
+    const char *lpszTemp = 0;
+    int cbTemp = 0;
+    const char *lpszText = 0;
+    Status status = eInsideTag;
+    Attrib attrib = eAttribName;
+    if (pXML->nFirst) {
+        pXML->nFirst = 0;
+        status = eOutsideTag;
+    }
+    for (;;) {
+        NextToken token = GetNextToken(pXML, &cbToken, &type);
+        if (type == eTokenError) {
+            if (!d->isDeclaration && d->pParent) {
+                pXML->error = eXMLErrorMissingEndTag;
+                pXML->nIndexMissigEndTag = pXML->nIndex;
+            }
+            return 0;
+        }
+        if (status == eOutsideTag) {
+            switch (type) {
+            case eTokenText:
+            case eTokenQuotedText:
+            case eTokenCloseTag:
+            case eTokenEquals:
+            case eTokenShortHandClose:
+                if (!lpszText) lpszText = token.pStr;
+                break;
+            case eTokenTagStart:
+            case eTokenDeclaration: {
+                if (!flushText(*this, lpszText, token.pStr, pXML)) return 0;
+                const char isDecl = type == eTokenDeclaration;
+                token = GetNextToken(pXML, &cbToken, &type);
+                if (type != eTokenText) {
+                    pXML->error = eXMLErrorMissingTagName;
+                    return 0;
+                }
+                if (isDecl && cbToken > 1 && token.pStr[cbToken - 1] == '?') cbToken--; // "<?name?>"
+                if (pXML->nDepth >= XML_MAX_NESTING) {
+                    pXML->error = eXMLErrorNestingTooDeep;
+                    return 0;
+                }
+                XMLNode pNew = addChild_WOSD(copyBytes(token.pStr, cbToken), isDecl, -1);
+                pXML->nDepth++;
+                const int closed = pNew.ParseXMLElement(pXML);
+                pXML->nDepth--;
+                if (!closed) return 0;
+                if (pXML->cbEndTag) {
+                    if (!d->lpszName) {
+                        pXML->error = eXMLErrorUnmatchedEndTag;
+                        return 0;
+                    }
+                    if (!myTagCompare(d->lpszName, pXML->lpEndTag)) pXML->cbEndTag = 0;
+                    return 1;
+                }
+                break;
+            }
+            case eTokenTagEnd:
+                if (!flushText(*this, lpszText, token.pStr, pXML)) return 0;
+                token = GetNextToken(pXML, &cbTemp, &type);
+                lpszTemp = token.pStr;
+                if (type == eTokenText) GetNextToken(pXML, &cbToken, &type);
+                else type = eTokenError;
+                if (type != eTokenCloseTag) {
+                    pXML->error = eXMLErrorMissingEndTagName;
+                    return 0;
+                }
+                if (myTagCompare(d->lpszName, lpszTemp)) {
+                    pXML->error = eXMLErrorMissingEndTag;
+                    pXML->nIndexMissigEndTag = pXML->nIndex;
+                    pXML->lpEndTag = lpszTemp;
+                    pXML->cbEndTag = cbTemp;
+                }
+                exactMemory(d);
+                return 1;
+            case eTokenClear:
+                if (!flushText(*this, lpszText, token.pStr, pXML)) return 0;
+                if (!ParseClearTag(pXML, token.pClr)) return 0;
+                break;
+            case eTokenError: break;
+            }
+            continue;
+        }
+        switch (attrib) {
+        case eAttribName:
+            if (type == eTokenText) {
+                lpszTemp = token.pStr;
+                cbTemp = cbToken;
+                attrib = eAttribEquals;
+            } else if (type == eTokenCloseTag) {
+                status = eOutsideTag;
+            } else if (type == eTokenShortHandClose) {
+                exactMemory(d);
+                return 1;
+            } else {
+                pXML->error = eXMLErrorUnexpectedToken;
+                return 0;
+            }
+            break;
+        case eAttribEquals:
+            if (type == eTokenText) {
+                addAttribute_WOSD(copyBytes(lpszTemp, cbTemp), 0);
+                lpszTemp = token.pStr;
+                cbTemp = cbToken;
+            } else if (type == eTokenCloseTag || type == eTokenShortHandClose) {
+                if (d->isDeclaration && lpszTemp[cbTemp - 1] == '?') cbTemp--;
+                if (cbTemp) addAttribute_WOSD(copyBytes(lpszTemp, cbTemp), 0);
+                if (type == eTokenShortHandClose) {
+                    exactMemory(d);
+                    return 1;
+                }
+                status = eOutsideTag;
+            } else if (type == eTokenEquals) {
+                attrib = eAttribValue;
+            } else {
+                pXML->error = eXMLErrorUnexpectedToken;
+                return 0;
+            }
+            break;
+        case eAttribValue:
+            if (type == eTokenText || type == eTokenQuotedText) {
+                const char *value = token.pStr;
+                if (d->isDeclaration && cbToken > 0 && value[cbToken - 1] == '?') cbToken--;
+                if (type == eTokenQuotedText) {
+                    value++;
+                    cbToken -= 2;
+                }
+                char *decoded = fromXMLString(value, cbToken, pXML);
+                if (!decoded) return 0;
+                addAttribute_WOSD(copyBytes(lpszTemp, cbTemp), decoded);
+                attrib = eAttribName;
+            } else {
+                pXML->error = eXMLErrorUnexpectedToken;
+                return 0;
+            }
+            break;
+        }
+    }
+}
+
+XMLNode XMLNode::parseString(const char *lpszXML, const char *tag, XMLResults *pResults)
+{
+    if (!lpszXML) {
+        if (pResults) {
+            pResults->error = eXMLErrorNoElements;
+            pResults->nLine = pResults->nColumn = 0;
+        }
+        return emptyXMLNode;
+    }
+    XML xml = {lpszXML, 0, 0, eXMLErrorNone, 0, 0, 1, 0};
+    XMLNode xnode(0, 0, 0);
+    memoryIncrease = 50;
+    xnode.ParseXMLElement(&xml);
+    memoryIncrease = 0;
+    if (xnode.nChildNode() == 1 && xnode.nElement() == 1) xnode = xnode.getChildNode(0);
+    if (xml.error != eXMLErrorNone && xml.error != eXMLErrorMissingEndTag) xnode = emptyXMLNode;
+    else if (tag && *tag && !sameName(xnode.getName(), tag)) {
+        XMLNode searched = xnode;
+        int i = 0;
+        while (i < searched.nChildNode()) {
+            XMLNode child = searched.getChildNode(i);
+            if (sameName(child.getName(), tag)) break;
+            if (child.isDeclaration()) {
+                searched = child;
+                i = 0;
+            } else {
+                i++;
+            }
+        }
+        xnode = searched.getChildNode(i);
+        if (xnode.isEmpty()) {
+            if (pResults) {
+                pResults->error = eXMLErrorFirstTagNotFound;
+                pResults->nLine = pResults->nColumn = 0;
+            }
+            return emptyXMLNode;
+        }
+    }
+    if (pResults) {
+        pResults->error = xml.error;
+        if (xml.error != eXMLErrorNone)
+            CountLinesAndColumns(lpszXML, xml.error == eXMLErrorMissingEndTag ? xml.nIndexMissigEndTag : xml.nIndex,
+                                 pResults);
+    }
+    return xnode;
 }
 
 const char *XMLNode::getError(XMLError error)
@@ -588,19 +1052,124 @@ void XMLNode::setGlobalOptions(char guessUnicode, char strictUTF8Parsing)
 
 // ===== files ========================================================================
 
+/// Byte order of 16-bit text, as myIsTextUnicode reports it.
+enum { eNotUTF16 = 0, eUTF16LittleEndian = 1, eUTF16BigEndian = 2 };
+
+/// Tests whether l bytes look like UTF-16 text: a byte-order mark, or (in the first 1024 bytes) most
+/// units with a zero high byte on one side and almost no zero bytes on the other, as ASCII-range
+/// markup in UTF-16 gives and 8-bit text never does. Returns the byte order or eNotUTF16.
+static char myIsTextUnicode(const void *buffer, int l)
+{
+    const unsigned char *b = (const unsigned char *)buffer;
+    if (l < 2) return eNotUTF16;
+    if (b[0] == 0xFF && b[1] == 0xFE) return eUTF16LittleEndian;
+    if (b[0] == 0xFE && b[1] == 0xFF) return eUTF16BigEndian;
+    if (l % 2) return eNotUTF16;
+    const int units = mmin(l, 1024) / 2;
+    int zeroEven = 0, zeroOdd = 0;
+    for (int i = 0; i < units; i++) {
+        zeroEven += b[2 * i] == 0;
+        zeroOdd += b[2 * i + 1] == 0;
+    }
+    // More than half of the units in the ASCII range, and fewer than one in eight of them mirrored.
+    if (2 * zeroOdd > units && 8 * zeroEven < zeroOdd) return eUTF16LittleEndian;
+    if (2 * zeroEven > units && 8 * zeroOdd < zeroEven) return eUTF16BigEndian;
+    return eNotUTF16;
+}
+
+/// Converts `units` UTF-16 units at s (byte order as given) to a new UTF-8 string; null on an unpaired surrogate.
+static char *myWideCharToMultiByte(const unsigned char *s, int units, char byteOrder)
+{
+    const int hi = byteOrder == eUTF16BigEndian ? 0 : 1;
+    char *result = (char *)malloc((size_t)units * 3 + 1);
+    if (!result) return 0;
+    char *out = result;
+    for (int i = 0; i < units; i++) {
+        unsigned long v = (unsigned long)s[2 * i + hi] << 8 | s[2 * i + 1 - hi];
+        if (v >= 0xD800 && v <= 0xDBFF && i + 1 < units) {
+            const unsigned long low = (unsigned long)s[2 * i + 2 + hi] << 8 | s[2 * i + 3 - hi];
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                v = 0x10000 + ((v - 0xD800) << 10) + (low - 0xDC00);
+                i++;
+            }
+        }
+        if (v >= 0xD800 && v <= 0xDFFF) { // a surrogate without its other half
+            free(result);
+            return 0;
+        }
+        const int n = utf8Length(v);
+        encodeCodePoint(out, v, n);
+        out += n;
+    }
+    *out = 0;
+    return result;
+}
+
 XMLNode XMLNode::parseFile(const char *filename, const char *tag, XMLResults *pResults)
 {
-    (void)filename;
-    (void)tag;
-    if (pResults) {
+    XMLResults ignored;
+    if (!pResults) pResults = &ignored;
+    pResults->nLine = pResults->nColumn = 0;
+    FILE *f = filename ? openFileWithPosixPath(filename, "rb") : 0;
+    if (!f) {
         pResults->error = eXMLErrorFileNotFound;
-        pResults->nLine = pResults->nColumn = 0;
+        return emptyXMLNode;
     }
-    return emptyXMLNode;
+    // A directory or a device opens too: it is unreadable rather than empty.
+    long size = fseek(f, 0, SEEK_END) == 0 ? ftell(f) : -1;
+    char *buffer = 0;
+    if (size > 0 && size < 0x7FFFFFFF && fseek(f, 0, SEEK_SET) == 0) buffer = (char *)malloc(size + 1);
+    if (buffer) {
+        size = (long)fread(buffer, 1, size, f); // a file cut short meanwhile gives what is left
+        if (ferror(f)) {
+            free(buffer);
+            buffer = 0;
+        }
+    }
+    fclose(f);
+    if (!buffer || size == 0) {
+        pResults->error = size == 0 ? eXMLErrorEmpty : eXMLErrorFileNotFound;
+        free(buffer);
+        return emptyXMLNode;
+    }
+    buffer[size] = 0;
+    int headerSize = 0;
+    const unsigned char *bytes = (const unsigned char *)buffer;
+    const char byteOrder = guessUnicodeChars ? myIsTextUnicode(buffer, (int)size) : (char)eNotUTF16;
+    if (byteOrder != eNotUTF16) {
+        const int mark = (bytes[0] == 0xFF && bytes[1] == 0xFE) || (bytes[0] == 0xFE && bytes[1] == 0xFF);
+        char *converted = myWideCharToMultiByte(bytes + 2 * mark, (int)(size / 2) - mark, byteOrder);
+        free(buffer);
+        if (!converted) {
+            pResults->error = eXMLErrorCharConversionError;
+            return emptyXMLNode;
+        }
+        // Converted text is UTF-8 whatever the table in force.
+        const char *table = XML_ByteTable;
+        XML_ByteTable = XML_utf8ByteTable;
+        XMLNode x = parseString(converted, tag, pResults);
+        XML_ByteTable = table;
+        free(converted);
+        return x;
+    }
+    if (bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF) headerSize = 3;
+    XMLNode x = parseString(buffer + headerSize, tag, pResults);
+    free(buffer);
+    return x;
 }
+
+/// Bytes of the file start that the encoding guess looks at.
+enum { XML_GUESS_SAMPLE = 200 };
 
 XMLNode XMLNode::openFileHelper(const char *filename, const char *tag)
 {
+    FILE *f = filename ? openFileWithPosixPath(filename, "rb") : 0;
+    if (f) {
+        char sample[XML_GUESS_SAMPLE];
+        const int count = (int)fread(sample, 1, sizeof sample, f);
+        setGlobalOptions(1, guessUTF8ParsingParameterValue(sample, count, 1));
+        fclose(f);
+    }
     XMLResults results;
     XMLNode x = parseFile(filename, tag, &results);
     IsError = results.error != eXMLErrorNone;
@@ -609,10 +1178,31 @@ XMLNode XMLNode::openFileHelper(const char *filename, const char *tag)
 
 char XMLNode::guessUTF8ParsingParameterValue(void *buf, int l, char useXMLEncodingAttribute)
 {
-    (void)buf;
-    (void)l;
-    (void)useXMLEncodingAttribute;
-    return 1;
+    const unsigned char *b = (const unsigned char *)buf;
+    if (!b || l < 25) return 0;
+    if (myIsTextUnicode(b, l)) return 1; // parseFile converts it to UTF-8
+    if (b[0] == 0xEF && b[1] == 0xBB && b[2] == 0xBF) return 1;
+    for (int i = 0; i < l && b[i];) {
+        const int n = XML_utf8ByteTable[b[i]];
+        for (int k = 1; k < n && i + k < l; k++)
+            if ((b[i + k] & 0xC0) != 0x80) return 0;
+        i += n;
+    }
+    if (!useXMLEncodingAttribute) return 1;
+    char sample[XML_GUESS_SAMPLE + 1];
+    const int n = mmin(l, XML_GUESS_SAMPLE);
+    memcpy(sample, b, n);
+    sample[n] = 0;
+    const char *p = strstr(sample, "encoding");
+    if (!p) return 1;
+    p += 8;
+    while (isXMLWhitespace(*p)) p++;
+    if (*p++ != '=') return 1;
+    while (isXMLWhitespace(*p)) p++;
+    if (*p != '"' && *p != '\'') return 1;
+    p++;
+    while (isXMLWhitespace(*p)) p++;
+    return (!xmlStrnicmp(p, "utf-8", 5) || !xmlStrnicmp(p, "utf8", 4)) ? 1 : 0;
 }
 
 #include "xmlParserWriter.inc"
