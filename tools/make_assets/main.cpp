@@ -1,0 +1,59 @@
+// make_assets: paints the game's page pictures and surface textures.
+//
+//   make_assets OUT_DIR [--preview PREVIEW_DIR]
+//
+// writes OUT_DIR/<name>.txu for every picture and, with --preview, a PPM of
+// each as it will look in the game. The output depends on nothing but this
+// program and the font, so every run writes the same bytes.
+#include <cstdio>
+#include <exception>
+#include <string>
+
+#include "catalog.h"
+#include "output.h"
+
+namespace {
+
+int Usage()
+{
+    std::fprintf(stderr, "usage: make_assets OUT_DIR [--preview PREVIEW_DIR]\n");
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    std::string outDir, previewDir;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--preview" && i + 1 < argc)
+            previewDir = argv[++i];
+        else if (outDir.empty() && !arg.empty() && arg[0] != '-')
+            outDir = arg;
+        else
+            return Usage();
+    }
+    if (outDir.empty())
+        return Usage();
+    try {
+        const Lettering lettering;
+        for (const Asset& asset : Catalog()) {
+            const Image image = asset.make(lettering);
+            const std::string file = outDir + "/" + asset.name + ".txu";
+            if (!WriteTextureFile(image, file)) {
+                std::fprintf(stderr, "make_assets: cannot write %s\n", file.c_str());
+                return 1;
+            }
+            const std::string preview = previewDir + "/" + asset.name + ".ppm";
+            if (!previewDir.empty() && !WritePreview(image, asset.isPage, preview)) {
+                std::fprintf(stderr, "make_assets: cannot write %s\n", preview.c_str());
+                return 1;
+            }
+        }
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "make_assets: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}
