@@ -1,0 +1,201 @@
+// The settings store against files in a private game folder.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <filesystem>
+#include <functional>
+
+#include "gamedir.h"
+#include "headless.h"
+#include "settings.h"
+#include "settings_support.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const SixValues kDesktopDefaults = {1920, 1080, 24, 2048, 45, 0};
+
+SixValues Values(const Settings& s) {
+    return {s.screenWidth, s.screenHeight, s.screenColor, s.engineDistance, s.engineXAngle, s.engineZAngle};
+}
+
+class SettingsStore : public ::testing::Test {
+protected:
+    SettingsStore() {
+        backend.SetDesktopMode({1920, 1080, 24});
+        platform::Install(&backend);
+    }
+    ~SettingsStore() override { platform::Install(nullptr); }
+
+    platform::HeadlessPlatform backend;
+    ScopedGameDir dir;
+};
+
+TEST_F(SettingsStore, FirstRunWritesTheDesktopModeAndCameraDefaults) {
+    Settings s;
+    EXPECT_EQ(s.LoadSettings(), 0);
+    EXPECT_EQ(Values(s), kDesktopDefaults);
+    s.SaveSettings();
+    EXPECT_EQ(dir.Read("Settings.xml"), SettingsFile(kDesktopDefaults));
+    EXPECT_FALSE(dir.Exists("Settings.xml.tmp"));
+}
+
+// A display that cannot be asked for its mode: zeros, even if the query
+// scribbled into the record before failing.
+class NoModeQuery : public platform::HeadlessPlatform {
+public:
+    bool QueryCurrentMode(platform::DisplayMode* mode) override {
+        mode->width = 99;
+        return false;
+    }
+};
+
+TEST_F(SettingsStore, FailedModeQueryGivesZeroScreenValues) {
+    NoModeQuery blind;
+    platform::Install(&blind);
+    Settings s;
+    s.GenerateDefaultSettings();
+    EXPECT_EQ(Values(s), (SixValues{0, 0, 0, 2048, 45, 0}));
+}
+
+TEST_F(SettingsStore, ValuesSurviveASaveAndALoad) {
+    for (const SixValues& values : {SixValues{800, 600, 16, 2048, 45, 0}, SixValues{-5, -1, 0, -2048, -45, -360},
+                                    SixValues{INT_MAX, INT_MIN, 7, 1, 0, 359}}) {
+        Settings first;
+        first.LoadSettings();
+        first.screenWidth = values[0];
+        first.screenHeight = values[1];
+        first.screenColor = values[2];
+        first.engineDistance = values[3];
+        first.engineXAngle = values[4];
+        first.engineZAngle = values[5];
+        first.SaveSettings();
+        EXPECT_EQ(dir.Read("Settings.xml"), SettingsFile(values));
+
+        Settings second;
+        EXPECT_EQ(second.LoadSettings(), 1);
+        EXPECT_EQ(Values(second), values);
+    }
+}
+
+// Hand-written files: read as the player wrote them, then saved after the
+// options page chose 1280 by 960, keeping the file's own names, order and
+// extra content.
+TEST_F(SettingsStore, ReadsAndUpdatesFilesInTheirOwnShape) {
+    struct Case {
+        const char* name;
+        std::string file;
+        SixValues read;
+        std::string saved;  // after the fixed header
+    } cases[] = {
+        {"lower case names",
+         "<settings><screenwidth>800</screenwidth><screenheight>600</screenheight><screencolor>16</screencolor>"
+         "<enginedistance>1000</enginedistance><enginexangle>30</enginexangle><enginezangle>90</enginezangle></settings>",
+         {800, 600, 16, 1000, 30, 90},
+         "<settings><screenwidth>1280</screenwidth><screenheight>960</screenheight><screencolor>16</screencolor>"
+         "<enginedistance>1000</enginedistance><enginexangle>30</enginexangle><enginezangle>90</enginezangle></settings>"},
+        {"other order, first duplicate counts",
+         "<SETTINGS><EngineZAngle>5</EngineZAngle><ScreenColor>32</ScreenColor><engineDISTANCE>7</engineDISTANCE>"
+         "<ScreenHeight>768</ScreenHeight><ScreenHeight>1</ScreenHeight><EngineXAngle>60</EngineXAngle>"
+         "<ScreenWidth>1024</ScreenWidth></SETTINGS>",
+         {1024, 768, 32, 7, 60, 5},
+         "<SETTINGS><EngineZAngle>5</EngineZAngle><ScreenColor>32</ScreenColor><engineDISTANCE>7</engineDISTANCE>"
+         "<ScreenHeight>960</ScreenHeight><ScreenHeight>1</ScreenHeight><EngineXAngle>60</EngineXAngle>"
+         "<ScreenWidth>1280</ScreenWidth></SETTINGS>"},
+        {"extra elements, attributes, comments and text",
+         "<Settings version=\"2\" owner='me'><!-- keep me --><ScreenWidth unit=\"px\">640</ScreenWidth>"
+         "<Note>a &amp; b</Note><ScreenHeight>480</ScreenHeight>loose text<ScreenColor>16</ScreenColor>"
+         "<EngineDistance>2048</EngineDistance><EngineXAngle>45</EngineXAngle><EngineZAngle>0</EngineZAngle>"
+         "<![CDATA[raw <x>]]></Settings>",
+         {640, 480, 16, 2048, 45, 0},
+         "<Settings version=\"2\" owner=\"me\"><!-- keep me --><ScreenWidth unit=\"px\">1280</ScreenWidth>"
+         "<Note>a &amp; b</Note><ScreenHeight>960</ScreenHeight>loose text<ScreenColor>16</ScreenColor>"
+         "<EngineDistance>2048</EngineDistance><EngineXAngle>45</EngineXAngle><EngineZAngle>0</EngineZAngle>"
+         "<![CDATA[raw <x>]]></Settings>"},
+        {"own declaration and layout",
+         "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n<Settings>\r\n  <ScreenWidth> 800 </ScreenWidth>\r\n"
+         "  <ScreenHeight>600</ScreenHeight>\r\n  <ScreenColor>24</ScreenColor>\r\n  <EngineDistance>900</EngineDistance>\r\n"
+         "  <EngineXAngle>10</EngineXAngle>\r\n  <EngineZAngle>-20</EngineZAngle>\r\n</Settings>\r\n",
+         {800, 600, 24, 900, 10, -20},
+         SettingsFile({1280, 960, 24, 900, 10, -20}).substr(kFileHeader.size())},
+        {"numbers read as atoi reads them, beyond int saturated, no range checks",
+         "<Settings><ScreenWidth>12abc</ScreenWidth><ScreenHeight>abc</ScreenHeight><ScreenColor>7</ScreenColor>"
+         "<EngineDistance>+30</EngineDistance><EngineXAngle>99999999999</EngineXAngle>"
+         "<EngineZAngle>-99999999999</EngineZAngle></Settings>",
+         {12, 0, 7, 30, INT_MAX, INT_MIN},
+         SettingsFile({1280, 960, 7, 30, INT_MAX, INT_MIN}).substr(kFileHeader.size())},
+        {"missing and empty elements take their defaults and are written",
+         "<Settings><ScreenHeight>600</ScreenHeight><ScreenColor><!-- none --></ScreenColor><EngineDistance/>"
+         "<EngineZAngle>3</EngineZAngle></Settings>",
+         {1920, 600, 24, 2048, 45, 3},
+         "<Settings><ScreenHeight>960</ScreenHeight><ScreenColor><!-- none -->24</ScreenColor>"
+         "<EngineDistance>2048</EngineDistance><EngineZAngle>3</EngineZAngle><ScreenWidth>1280</ScreenWidth>"
+         "<EngineXAngle>45</EngineXAngle></Settings>"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        dir.Write("Settings.xml", c.file);
+        Settings s;
+        EXPECT_EQ(s.LoadSettings(), 1);
+        EXPECT_EQ(Values(s), c.read);
+        s.screenWidth = 1280;
+        s.screenHeight = 960;
+        s.SaveSettings();
+        EXPECT_EQ(dir.Read("Settings.xml"), kFileHeader + c.saved);
+    }
+}
+
+TEST_F(SettingsStore, BrokenFilesAreReplacedByDefaults) {
+    for (const char* file : {"", "<Settings><ScreenWidth>800</ScreenWidth>", "<Settings><ScreenWidth>800</Settings>",
+                             "<Options><ScreenWidth>800</ScreenWidth></Options>",
+                             "<Settings><ScreenWidth>8&bad;</ScreenWidth></Settings>"}) {
+        SCOPED_TRACE(file);
+        dir.Write("Settings.xml", file);
+        Settings s;
+        EXPECT_EQ(s.LoadSettings(), 0);
+        EXPECT_EQ(Values(s), kDesktopDefaults);
+        s.SaveSettings();
+        EXPECT_EQ(dir.Read("Settings.xml"), SettingsFile(kDesktopDefaults));
+    }
+}
+
+// A save that cannot complete leaves the previous file whole and no
+// temporary file of its own behind.
+TEST_F(SettingsStore, FailedSaveKeepsThePreviousFile) {
+    const std::string previous = SettingsFile({800, 600, 16, 1, 2, 3});
+    struct Case {
+        const char* name;
+        std::function<void()> sabotage;
+        bool load;
+        bool temporaryLeft;  // something not made by the save stays
+    } cases[] = {
+        {"temporary name taken by a folder", [&] { fs::create_directory(dir.File("Settings.xml.tmp")); }, true, true},
+        {"temporary file on a full device", [&] { fs::create_symlink("/dev/full", dir.File("Settings.xml.tmp")); },
+         true, false},
+        {"nothing loaded to write", [] {}, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        dir.Write("Settings.xml", previous);
+        c.sabotage();
+        Settings s;
+        if (c.load) s.LoadSettings();
+        s.screenWidth = 1280;
+        s.SaveSettings();
+        EXPECT_EQ(dir.Read("Settings.xml"), previous);
+        EXPECT_EQ(fs::exists(fs::symlink_status(dir.File("Settings.xml.tmp"))), c.temporaryLeft);
+        fs::remove_all(dir.File("Settings.xml.tmp"));
+    }
+}
+
+TEST_F(SettingsStore, FailedReplaceRemovesTheTemporaryFile) {
+    fs::create_directories(dir.File("Settings.xml/kept"));
+    Settings s;
+    s.LoadSettings();
+    s.SaveSettings();
+    EXPECT_TRUE(fs::is_directory(dir.File("Settings.xml/kept")));
+    EXPECT_FALSE(dir.Exists("Settings.xml.tmp"));
+}
+
+}  // namespace
