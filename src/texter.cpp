@@ -21,6 +21,10 @@ const int kEmPixels = 24;
 // The bold monospaced face's advance at that size, used when no font exists.
 const float kFallbackAdvance = 14.0f;
 
+// Handed to glBitmap for glyphs without pixels: a null image would make the
+// list compiler fail, and the list would not even advance.
+const GLubyte kNoBits[1] = {0};
+
 // One glyph as a glBitmap: rows bottom-up, one bit a pixel, rows padded to
 // whole bytes.
 void CompileGlyph(FT_GlyphSlot slot) {
@@ -34,11 +38,11 @@ void CompileGlyph(FT_GlyphSlot slot) {
     }
     glBitmap(static_cast<GLsizei>(bitmap.width), rows, static_cast<GLfloat>(-slot->bitmap_left),
              static_cast<GLfloat>(rows - slot->bitmap_top), slot->advance.x / 64.0f, 0.0f,
-             bits.empty() ? nullptr : bits.data());
+             bits.empty() ? kNoBits : bits.data());
 }
 
 void CompileBlank(float advance) {
-    glBitmap(0, 0, 0.0f, 0.0f, advance, 0.0f, nullptr);
+    glBitmap(0, 0, 0.0f, 0.0f, advance, 0.0f, kNoBits);
 }
 
 // Fills the lists from the font file; false when the font cannot be used.
