@@ -1,0 +1,202 @@
+// The game page's step: move, bite, meal, paced frames, sounds; its keys.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Engine/engine.h"
+#include "Engine/food.h"
+#include "Engine/snake.h"
+#include "MenuPages/mainpage.h"
+#include "Sound/sound.h"
+#include "autoplayer.h"
+#include "game_fixture.h"
+#include "proc.h"
+#include "settings.h"
+
+namespace {
+
+// Row 1 holds five floor cells: the snake and two more.
+const std::vector<std::string> kCorridor = {"#######", "#.....#", "#######"};
+// The cell ahead of the snake is a wall; the row above is open.
+const std::vector<std::string> kWallAhead = {"######", "#....#", "#...##", "######"};
+
+class EngineTest : public GameTest {
+protected:
+    void SetUp() override { StartGraphics(); }
+
+    // Creates and initialises the page for `level` (the page loop's part).
+    Engine& Start(int level = 1) {
+        engine = std::make_unique<Engine>(level);
+        engine->Initialize();
+        return *engine;
+    }
+    // A seed whose first food lands on (x, y) of `rows`.
+    static unsigned SeedPlacingFoodAt(int x, int y, const std::vector<std::string>& rows) {
+        for (unsigned seed = 1;; seed++) {
+            FoodCell f = ExpectedFood(seed, rows);
+            if (f.x == x && f.y == y) return seed;
+        }
+    }
+    std::vector<unsigned long> SleepsOfOneStep() {
+        size_t before = backend.Sleeps().size();
+        engine->Work();
+        return {backend.Sleeps().begin() + static_cast<long>(before), backend.Sleeps().end()};
+    }
+    std::vector<std::string> SoundsSince(size_t from) const {
+        std::vector<std::string> names;
+        for (size_t i = from; i < Sound::Requests().size(); i++) names.push_back(Sound::Requests()[i].file);
+        return names;
+    }
+
+    std::unique_ptr<Engine> engine;
+};
+
+TEST_F(EngineTest, FramesArePacedAgainstThirtyMillisecondsFromTheLastSample) {
+    struct Case {
+        long frameCost;
+        std::vector<unsigned long> sleeps;
+    };
+    // A frame that takes t ms sleeps 30 - t, and the next one, measured from
+    // the sample before that sleep, none; 0 and 30 ms or more never sleep.
+    const Case cases[] = {{10, {20, 20, 20}}, {25, {5, 5, 5}}, {1, {29, 29, 29}}, {0, {}}, {30, {}}, {45, {}}};
+    WriteMap(1, kCorridor);
+    for (const Case& c : cases) {
+        backend.SetFrameCost(c.frameCost);
+        Start();
+        int frames = backend.FramesPresented();
+        EXPECT_EQ(SleepsOfOneStep(), c.sleeps) << "frame cost " << c.frameCost;
+        EXPECT_EQ(backend.FramesPresented() - frames, 5);
+        engine->Finish();
+    }
+}
+
+TEST_F(EngineTest, ABlockedSnakeWaitsWithoutDrawingOrSleepingUntilItTurns) {
+    WriteMap(1, kWallAhead);
+    backend.SetFrameCost(10);
+    Engine& e = Start();
+    int frames = backend.FramesPresented();
+    for (int step = 0; step < 40; step++) {
+        EXPECT_TRUE(SleepsOfOneStep().empty());
+        EXPECT_GT(e.Collided(), 0);
+    }
+    EXPECT_EQ(backend.FramesPresented(), frames);
+    EXPECT_EQ(e.GetSnake()->CurrX(), 3);
+
+    e.KeyDown(VK_RIGHT);  // into the wall: refused
+    e.KeyDown(VK_UP);
+    EXPECT_EQ(SleepsOfOneStep().size(), 3u);
+    EXPECT_EQ(e.Collided(), 0);
+    EXPECT_EQ(backend.FramesPresented(), frames + 5);
+    EXPECT_EQ(e.GetSnake()->CurrY(), 2);
+    e.Finish();
+}
+
+TEST_F(EngineTest, FoodFollowsTheFifteenBitGeneratorSeededWithTheCalendar) {
+    const std::vector<std::string> field = {"##########", "#........#", "#..#.....#", "#...#....#", "#........#",
+                                            "##########"};
+    WriteMap(1, field);
+    for (unsigned seed : {1u, 2u, 77u, 40000u, 1765000000u}) {
+        backend.SetCalendarSeconds(seed);
+        const Food* food = Start().GetFood();
+        ASSERT_NE(food, nullptr);
+        FoodCell expected = ExpectedFood(seed, field);
+        EXPECT_EQ(food->x, expected.x) << "seed " << seed;
+        EXPECT_EQ(food->y, expected.y) << "seed " << seed;
+        engine->Finish();
+    }
+}
+
+TEST_F(EngineTest, AMealGrowsTheSnakeAndPlacesTheNextFoodOffTheGrownSnake) {
+    WriteMap(1, kCorridor);
+    backend.SetCalendarSeconds(SeedPlacingFoodAt(4, 1, kCorridor));
+    Engine& e = Start();
+    size_t sounds = Sound::Requests().size();
+    int frames = backend.FramesPresented();
+    e.Work();  // head onto (4, 1): the meal
+    EXPECT_EQ(e.GetSnake()->nElements, 4);
+    // The grown tail covers (1, 1), so (5, 1) is the one cell left.
+    ASSERT_NE(e.GetFood(), nullptr);
+    EXPECT_EQ(e.GetFood()->x, 5);
+    EXPECT_EQ(backend.FramesPresented(), frames + 5);
+    EXPECT_EQ(SoundsSince(sounds), std::vector<std::string>{"Gulp.wav"});
+    EXPECT_EQ(Sound::Requests().back().async, 1);
+
+    // The last meal fills the corridor: no cell is left for food, and the
+    // game goes on without any.
+    e.Work();
+    EXPECT_EQ(e.GetSnake()->nElements, 5);
+    EXPECT_EQ(e.GetFood(), nullptr);
+    e.Work();
+    e.Work();
+    EXPECT_EQ(e.finishRun, 0);
+    e.Finish();
+}
+
+TEST_F(EngineTest, CompletingALevelQueuesTheNextWithTheCameraTheLevelStartedWith) {
+    Engine& e = Start(1);  // the shipped first level
+    for (int i = 0; i < 3; i++) e.KeyDown('Q');
+    size_t sounds = Sound::Requests().size();
+    int framesBefore = 0;
+    for (int step = 0; step < 2000 && !e.finishRun; step++) {
+        if (int key = ChooseKey(e)) e.KeyDown(key);
+        framesBefore = backend.FramesPresented();
+        e.Work();
+    }
+    ASSERT_EQ(e.finishRun, 1);
+    EXPECT_EQ(e.GetSnake()->nElements, 10);
+    EXPECT_EQ(backend.FramesPresented() - framesBefore, 5) << "the completing step still draws";
+    std::vector<std::string> expected(7, "Gulp.wav");
+    expected.push_back("Play.wav");
+    EXPECT_EQ(SoundsSince(sounds), expected);
+
+    auto* next = dynamic_cast<Engine*>(static_cast<PageBase*>(nextPage));
+    ASSERT_NE(next, nullptr);
+    EXPECT_EQ(next->level, 2);
+    EXPECT_EQ(next->Distance(), 2048);
+    e.Finish();
+    EXPECT_EQ(GameSettings->engineDistance, 2048 + 96);
+}
+
+TEST_F(EngineTest, EscapeReturnsToTheMenuAndKeepsTheCamera) {
+    Engine& e = Start(1);
+    e.KeyDown('W');
+    e.KeyDown(VK_ESCAPE);
+    e.KeyDown(VK_ESCAPE);  // a held key repeats; still one menu
+    EXPECT_EQ(e.finishRun, 1);
+    EXPECT_NE(dynamic_cast<MainPage*>(static_cast<PageBase*>(nextPage)), nullptr);
+    e.Finish();
+    EXPECT_EQ(GameSettings->engineXAngle, 50);
+    EXPECT_EQ(Engine(1).XAngle(), 50);
+}
+
+TEST_F(EngineTest, CameraKeysStopAtTheirLimitsTestedBeforeTheChange) {
+    struct Case {
+        int distance, xAngle;
+        long key;
+        int presses;
+        int distanceAfter, xAngleAfter, zAngleAfter;
+    };
+    const Case cases[] = {
+        {2048, 45, 'Q', 100, 4096, 45, 0}, {2048, 45, 'E', 100, 1024, 45, 0},
+        {2048, 45, 'W', 100, 2048, 90, 0}, {2048, 45, 'S', 100, 2048, 0, 0},
+        {2048, 45, 'A', 3, 2048, 45, 15},  {2048, 45, 'D', 100, 2048, 45, -500},
+        // Values off the grids of 32 and 5 end just beyond the limits.
+        {4095, 89, 'Q', 5, 4127, 89, 0},   {4095, 89, 'W', 5, 4095, 94, 0},
+        {1025, 1, 'E', 5, 993, 1, 0},      {1025, 1, 'S', 5, 1025, -4, 0},
+        {2048, 45, 'X', 5, 2048, 45, 0},
+    };
+    for (const Case& c : cases) {
+        GameSettings->engineDistance = c.distance;
+        GameSettings->engineXAngle = c.xAngle;
+        GameSettings->engineZAngle = 0;
+        Engine e(1);
+        for (int i = 0; i < c.presses; i++) e.KeyDown(c.key);
+        EXPECT_EQ(e.Distance(), c.distanceAfter) << static_cast<char>(c.key) << " from " << c.distance;
+        EXPECT_EQ(e.XAngle(), c.xAngleAfter) << static_cast<char>(c.key) << " from " << c.xAngle;
+        EXPECT_EQ(e.ZAngle(), c.zAngleAfter) << static_cast<char>(c.key);
+    }
+}
+
+}  // namespace
