@@ -27,27 +27,34 @@ float Hash01(int x, int y, std::uint32_t seed)
     return (h >> 8) * (1.0f / 16777216.0f);
 }
 
-float ValueNoise(float x, float y, int cells, std::uint32_t seed)
+float ValueNoise(float x, float y, int cellsX, int cellsY, std::uint32_t seed)
 {
-    const float u = x * cells / kPeriod, v = y * cells / kPeriod;
+    const float u = x * cellsX / kPeriod, v = y * cellsY / kPeriod;
     const int iu = static_cast<int>(std::floor(u)), iv = static_cast<int>(std::floor(v));
     const float tu = Fade(u - iu), tv = Fade(v - iv);
-    const int u0 = Wrap(iu, cells), u1 = Wrap(iu + 1, cells);
-    const int v0 = Wrap(iv, cells), v1 = Wrap(iv + 1, cells);
+    const int u0 = Wrap(iu, cellsX), u1 = Wrap(iu + 1, cellsX);
+    const int v0 = Wrap(iv, cellsY), v1 = Wrap(iv + 1, cellsY);
     const float top = Hash01(u0, v0, seed) + (Hash01(u1, v0, seed) - Hash01(u0, v0, seed)) * tu;
     const float bottom = Hash01(u0, v1, seed) + (Hash01(u1, v1, seed) - Hash01(u0, v1, seed)) * tu;
     return top + (bottom - top) * tv;
 }
 
-float FractalNoise(float x, float y, int cells, int octaves, std::uint32_t seed)
+float ValueNoise(float x, float y, int cells, std::uint32_t seed) { return ValueNoise(x, y, cells, cells, seed); }
+
+float FractalNoise(float x, float y, int cellsX, int cellsY, int octaves, std::uint32_t seed)
 {
     float sum = 0, weight = 1, total = 0;
     for (int octave = 0; octave < octaves; ++octave) {
-        sum += ValueNoise(x, y, cells << octave, seed + octave * 7919u) * weight;
+        sum += ValueNoise(x, y, cellsX << octave, cellsY << octave, seed + octave * 7919u) * weight;
         total += weight;
         weight *= 0.5f;
     }
     return sum / total;
+}
+
+float FractalNoise(float x, float y, int cells, int octaves, std::uint32_t seed)
+{
+    return FractalNoise(x, y, cells, cells, octaves, seed);
 }
 
 CellularSample Cellular(float x, float y, int cells, std::uint32_t seed)

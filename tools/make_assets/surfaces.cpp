@@ -97,7 +97,7 @@ Image MakeSlate()
     const Color stone = Hex(0x5d6670), grout = Hex(0x353b42);
     return Texture([&](int x, int y) {
         const CellularSample cell = Cellular(x + 0.5f, y + 0.5f, 8, 31);
-        const float layers = FractalNoise(x, y * 0.5f, 8, 3, 32);
+        const float layers = FractalNoise(x, y, 8, 4, 3, 32);
         Color c = stone * (0.86f + 0.22f * cell.id) * (0.92f + 0.16f * layers);
         c = Mix(grout, c, SmoothStep(0.6f, 1.8f, cell.second - cell.nearest));
         return c * Grain(x, y, 33, 0.04f);
@@ -151,10 +151,12 @@ Image MakeSandstone()
     const Color stone = Hex(0xd2a56b), band = Hex(0xb57e48), mortar = Hex(0x8c6a46);
     return Texture([&](int x, int y) {
         const Masonry m = Lay(x, y, 8, {}, {8});
+        if (x % kCell == kCell - 1 || y % kCell == kCell - 1)
+            return mortar * 0.7f * Grain(x, y, 71, 0.05f);
         if (m.ly == m.height - 1 || m.lx == m.width - 1)
             return mortar * Grain(x, y, 71, 0.05f);
         // Strata run along the courses.
-        const float strata = FractalNoise(x * 0.25f, y * 2.0f, 8, 3, 72);
+        const float strata = FractalNoise(x, y, 2, 16, 3, 72);
         Color c = Mix(stone, band, SmoothStep(0.35f, 0.75f, strata)) * StoneShade(m.id, 73, 0.07f);
         return c * Bevel(m.lx, m.ly, m.width - 1, m.height - 1, 0.1f) * Grain(x, y, 74, 0.05f);
     });
@@ -162,13 +164,13 @@ Image MakeSandstone()
 
 Image MakeBrick()
 {
-    const Color brick = Hex(0x9a4a32), burnt = Hex(0x6e3424), mortar = Hex(0xb8ad9c);
+    const Color brick = Hex(0x9a4a32), burnt = Hex(0x6e3424), mortar = Hex(0x9c9282), joint = Hex(0x2a2420);
     return Texture([&](int x, int y) {
         const Masonry m = Lay(x, y, 4, {8}, {4, 12});
         const int cx = x % kCell, cy = y % kCell;
         // The joints round each cell are deeper, so a cell reads as one block.
         if (cx == kCell - 1 || cy == kCell - 1)
-            return mortar * 0.6f * Grain(x, y, 81, 0.06f);
+            return joint * Grain(x, y, 81, 0.06f);
         if (m.ly == m.height - 1 || m.lx == m.width - 1)
             return mortar * Grain(x, y, 81, 0.06f);
         const float soot = FractalNoise(x, y, 16, 2, 82);
