@@ -1,10 +1,7 @@
 // The whole program on the off-screen backend: start-up, the splash, the main
-// menu and the ways the program ends.
-#include <gtest/gtest.h>
-
-#include <functional>
+// menu, the ways it ends, and start-up when the display refuses.
+#include <algorithm>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "MenuPages/mainpage.h"
@@ -15,175 +12,158 @@
 #include "shell_support.h"
 
 using platform::HeadlessPlatform;
-using shelltest::PixelX;
-using shelltest::PixelY;
-using shelltest::RunScripted;
-using shelltest::Showing;
+using namespace shelltest;
 
 namespace {
 
-std::string PageName() {
-    if (Showing<startPage>()) return "start";
-    if (Showing<MainPage>()) return "main";
-    if (Showing<OptionsPage>()) return "options";
-    return currentPage ? "other" : "none";
+void Click(HeadlessPlatform& p, const PageRect& r, int but = 0) {
+    p.PostClick(PixelX((r.x1 + r.x2) / 2), PixelY((r.y1 + r.y2) / 2), but);
 }
 
-struct ShownFrame {
-    std::string page;
-    long time;
+// Which page presented each frame, and when.
+struct FrameLog {
+    std::vector<std::string> pages;
+    std::vector<long> times;
+    explicit FrameLog(HeadlessPlatform& os) {
+        os.SetFrameCallback([this, &os](const platform::Frame&) {
+            pages.push_back(Showing<startPage>() ? "start" : Showing<MainPage>() ? "main" : "other");
+            times.push_back(os.Now());
+        });
+    }
+    int Count(const std::string& page) const { return static_cast<int>(std::count(pages.begin(), pages.end(), page)); }
 };
 
-// Runs of the program that remember which page presented each frame.
-class ProgramTest : public ::testing::Test {
-protected:
-    void SetUp() override { Sound::ClearRequests(); }
-
-    int Run(HeadlessPlatform& p, std::function<void(HeadlessPlatform&)> script) {
-        frames.clear();
-        p.SetFrameCallback([this, &p](const platform::Frame&) { frames.push_back({PageName(), p.Now()}); });
-        return RunScripted(p, std::move(script));
-    }
-
-    int CountFrames(const std::string& page) const {
-        int n = 0;
-        for (const ShownFrame& f : frames) n += f.page == page;
-        return n;
-    }
-
-    void Click(HeadlessPlatform& p, const PageRect& button, int but = 0) {
-        p.PostClick(PixelX((button.x1 + button.x2) / 2), PixelY((button.y1 + button.y2) / 2), but);
-    }
-
-    std::vector<std::string> SoundFiles() const {
-        std::vector<std::string> names;
-        for (const Sound::Request& r : Sound::Requests()) names.push_back(r.file);
-        return names;
-    }
-
+TEST(ProgramTest, SplashForTwoSecondsThenMenuUntilQuit) {
     ScopedGameDir dir;
     HeadlessPlatform os;
-    std::vector<ShownFrame> frames;
-};
-
-TEST_F(ProgramTest, SplashStaysTwoSecondsThenMenuFollowsWithoutInput) {
-    int status = Run(os, [this](HeadlessPlatform& p) {
-        if (CountFrames("main") == 3) Click(p, MainPage::kQuitButton);
+    FrameLog log(os);
+    Sound::ClearRequests();
+    int status = RunScripted(os, [&](HeadlessPlatform& p) {
+        // Input during the splash is handled by the splash and lost; the
+        // menu ignores right-button releases and keys.
+        if (Showing<startPage>() || log.Count("main") == 1) {
+            Click(p, MainPage::kQuitButton, Showing<startPage>() ? 0 : 1);
+            p.PostKeyDown(VK_ESCAPE);
+        } else if (log.Count("main") == 3) {
+            Click(p, MainPage::kQuitButton);
+        }
     });
     EXPECT_EQ(status, 0);
-
-    ASSERT_GE(frames.size(), 2u);
-    EXPECT_EQ(frames[0].page, "start");
-    EXPECT_EQ(CountFrames("start"), 1);
-    EXPECT_EQ(frames[1].page, "main");
-    long shown = frames[1].time - frames[0].time;
-    EXPECT_GE(shown, 2000);
-    EXPECT_LT(shown, 2100);
+    EXPECT_EQ(log.pages, (std::vector<std::string>{"start", "main", "main", "main"}));
+    EXPECT_GE(log.times[1] - log.times[0], 2000);
+    EXPECT_LT(log.times[1] - log.times[0], 2100);
     EXPECT_EQ(os.Sleeps(), std::vector<unsigned long>{2000});
-
-    // The quit button ends the program: no frame after the menu's last.
-    EXPECT_EQ(frames.back().page, "main");
-    EXPECT_EQ(CountFrames("main"), 3);
-    ASSERT_EQ(Sound::Requests().size(), 2u);
-    EXPECT_EQ(Sound::Requests()[0].file, "Start.wav");
-    EXPECT_EQ(Sound::Requests()[0].async, 1);
-    EXPECT_EQ(Sound::Requests()[1].file, "GameOver.wav");
-    EXPECT_EQ(Sound::Requests()[1].async, 0);
-
-    // Shutdown: desktop mode back, nothing left behind, settings written.
+    EXPECT_EQ(SoundLog(), "Start.wav:1 GameOver.wav:0");
+    // Shut down: desktop mode back, nothing left, the settings written.
     EXPECT_EQ(os.ModeInForce().width, 640);
     EXPECT_FALSE(os.ContextExists());
+    EXPECT_FALSE(os.WindowExists());
     EXPECT_EQ(currentPage, nullptr);
-    EXPECT_EQ(static_cast<PageBase*>(nextPage), nullptr);
     EXPECT_TRUE(dir.Exists("Settings.xml"));
 }
 
-TEST_F(ProgramTest, InputDuringSplashReachesNeitherSplashNorMenu) {
-    Run(os, [this](HeadlessPlatform& p) {
-        if (Showing<startPage>()) {
-            Click(p, MainPage::kQuitButton);
-            Click(p, MainPage::kOptionsButton);
-            p.PostKeyDown(VK_ESCAPE);
-        } else if (CountFrames("main") == 5) {
-            p.PostClose();
-        }
-    });
-    EXPECT_EQ(CountFrames("main"), 5);
-    EXPECT_EQ(CountFrames("options"), 0);
-    EXPECT_EQ(SoundFiles(), std::vector<std::string>{"Start.wav"});
-}
-
-// Closing the window ends the running page after its step, never runs the
-// page it may have queued, and still shuts down properly.
-TEST_F(ProgramTest, CloseEndsProgramFromAnyPage) {
+// A close ends the running page after its step (the splash's queued menu is
+// never run); releases handled in one pump: the later request wins and a
+// quit among them ends the program. Replaced and unrun pages are freed,
+// which the leak checker watches.
+TEST(ProgramTest, CloseAndSeveralRequestsInOnePump) {
     struct Case {
-        const char* closeOn;
-        int startFrames, mainFrames;
-    };
-    for (const Case& c : {Case{"start", 1, 0}, Case{"main", 1, 1}}) {
-        SCOPED_TRACE(c.closeOn);
-        ScopedGameDir fresh;
-        HeadlessPlatform run;
-        int status = Run(run, [&c](HeadlessPlatform& p) {
-            if (PageName() == c.closeOn) p.PostClose();
-        });
-        EXPECT_EQ(status, 0);
-        EXPECT_EQ(CountFrames("start"), c.startFrames);
-        EXPECT_EQ(CountFrames("main"), c.mainFrames);
-        EXPECT_FALSE(run.WindowExists());
-        EXPECT_TRUE(fresh.Exists("Settings.xml"));
-    }
-}
-
-// Several releases handled in one pump: the later page request wins and a
-// quit among them ends the program. Replaced requests are freed (the leak
-// checker watches the game page that is queued and then replaced).
-TEST_F(ProgramTest, LaterRequestInOnePumpWins) {
-    struct Case {
+        const char* name;
+        bool onSplash;
         std::vector<PageRect> clicks;
-        bool ends;
-        int optionsFrames;
+        std::vector<std::string> pages;
     };
     const Case cases[] = {
-        {{MainPage::kPlayButton, MainPage::kOptionsButton}, false, 1},
-        {{MainPage::kOptionsButton, MainPage::kQuitButton}, true, 0},
-        {{MainPage::kPlayButton, MainPage::kQuitButton}, true, 0},
+        {"close on splash", true, {}, {"start"}},
+        {"close on menu", false, {}, {"start", "main"}},
+        {"play then options", false, {MainPage::kPlayButton, MainPage::kOptionsButton}, {"start", "main", "other"}},
+        {"options then quit", false, {MainPage::kOptionsButton, MainPage::kQuitButton}, {"start", "main"}},
     };
     for (const Case& c : cases) {
-        ScopedGameDir fresh;
-        HeadlessPlatform run;
-        bool clicked = false;
-        int status = Run(run, [&](HeadlessPlatform& p) {
-            if (Showing<MainPage>() && !clicked) {
-                for (const PageRect& button : c.clicks) Click(p, button);
-                clicked = true;
-            } else if (Showing<OptionsPage>()) {
-                p.PostClose();
+        SCOPED_TRACE(c.name);
+        ScopedGameDir dir;
+        HeadlessPlatform os;
+        FrameLog log(os);
+        int status = RunScripted(os, [&](HeadlessPlatform& p) {
+            if (Showing<OptionsPage>() || (Showing<startPage>() == c.onSplash && c.clicks.empty())) p.PostClose();
+            if (Showing<MainPage>()) {
+                for (const PageRect& r : c.clicks) Click(p, r);
             }
         });
         EXPECT_EQ(status, 0);
-        EXPECT_EQ(CountFrames("other"), 0);
-        EXPECT_EQ(CountFrames("options"), c.optionsFrames);
-        if (c.ends) {
-            EXPECT_EQ(frames.back().page, "main");
-        }
+        EXPECT_EQ(log.pages, c.pages);
+        EXPECT_TRUE(dir.Exists("Settings.xml"));
     }
 }
 
-TEST_F(ProgramTest, MenuIgnoresRightButtonAndKeys) {
-    Run(os, [this](HeadlessPlatform& p) {
-        int shown = CountFrames("main");
-        if (shown == 1) {
-            Click(p, MainPage::kQuitButton, 1);
-            Click(p, MainPage::kPlayButton, 1);
-            p.PostKeyDown(VK_ESCAPE);
-            p.PostKeyUp(VK_ESCAPE);
-        } else if (shown == 4) {
-            p.PostClose();
+std::string SettingsFile(int width, int height) {
+    return "<Settings><ScreenWidth>" + std::to_string(width) + "</ScreenWidth><ScreenHeight>" +
+           std::to_string(height) + "</ScreenHeight><ScreenColor>32</ScreenColor></Settings>";
+}
+
+// A display whose window or pixel format fails a number of times, noting
+// whether a window was left over when the next one was asked for.
+struct FailingPlatform : HeadlessPlatform {
+    int windowFailures = 0, formatFailures = 0;
+    bool windowLeftOver = false;
+    bool CreateGameWindow(const char* title, int w, int h) override {
+        windowLeftOver |= WindowExists();
+        return windowFailures-- > 0 ? false : HeadlessPlatform::CreateGameWindow(title, w, h);
+    }
+    bool SetPixelFormat(int color, int depth) override {
+        return formatFailures-- > 0 ? false : HeadlessPlatform::SetPixelFormat(color, depth);
+    }
+};
+
+// One failure: the first message, a fresh second attempt in the desktop
+// mode (640 by 480), which the settings keep. Two: the second message and
+// exit status 0, with the settings file untouched.
+TEST(ProgramTest, GraphicsFallback) {
+    struct Case {
+        const char* name;
+        int width, height, windowFailures, formatFailures;
+        std::vector<std::string> messages;
+    };
+    const std::string first = "Failed to init graphics. Trying default settings.";
+    const std::string second = "Failed to init graphics with default settings. Exiting program.";
+    const Case cases[] = {
+        {"mode refused", 1280, 960, 0, 0, {first}},
+        {"window refused", 320, 240, 1, 0, {first}},
+        {"pixel format refused", 320, 240, 0, 1, {first}},
+        {"refused twice", 320, 240, 2, 0, {first, second}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScopedGameDir dir;
+        dir.Write("Settings.xml", SettingsFile(c.width, c.height));
+        FailingPlatform os;
+        os.SetOfferedModes({{320, 240, 32}});
+        os.windowFailures = c.windowFailures;
+        os.formatFailures = c.formatFailures;
+        int menuWidth = 0, menuMode = 0;
+        EXPECT_EQ(RunScripted(os,
+                              [&](HeadlessPlatform& p) {
+                                  menuWidth = ScreenWidth;
+                                  menuMode = p.ModeInForce().width;
+                                  p.PostClose();
+                              }),
+                  0);
+        std::vector<std::string> shown;
+        for (const platform::MessageBoxRecord& box : os.MessageBoxes()) {
+            shown.push_back(box.text);
+            EXPECT_EQ(box.caption, "Tramox Error");
         }
-    });
-    EXPECT_EQ(CountFrames("main"), 4);
-    EXPECT_EQ(SoundFiles(), std::vector<std::string>{"Start.wav"});
+        EXPECT_EQ(shown, c.messages);
+        EXPECT_FALSE(os.windowLeftOver);
+        bool started = c.messages.size() == 1;
+        EXPECT_EQ(menuWidth, started ? 640 : 0);
+        EXPECT_EQ(menuMode, started ? 640 : 0);
+        if (started) {
+            EXPECT_NE(dir.Read("Settings.xml").find("<ScreenWidth>640<"), std::string::npos);
+        } else {
+            EXPECT_EQ(dir.Read("Settings.xml"), SettingsFile(c.width, c.height));
+        }
+    }
 }
 
 }  // namespace

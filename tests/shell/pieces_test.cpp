@@ -1,0 +1,199 @@
+// The shell's pieces below the page loop: input scaling, the main menu's
+// buttons, the two-second pages, texture files and the text writer.
+#include <GL/gl.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "MenuPages/congratulationspage.h"
+#include "MenuPages/gameoverpage.h"
+#include "MenuPages/mainpage.h"
+#include "MenuPages/startpage.h"
+#include "Sound/sound.h"
+#include "gamedir.h"
+#include "settings.h"
+#include "shell_support.h"
+#include "texter.h"
+#include "texturefile.h"
+
+using namespace shelltest;
+
+namespace {
+
+TEST_F(GLContextTest, MousePositionsScaleToPageSpace) {
+    struct Recorder : PageBase {
+        int x = -1, y = -1, but = -1;
+        void MouseUp(int px, int py, int b) override { x = px, y = py, but = b; }
+    } page;
+    currentPage = &page;
+    // The last row: the position's halves are unsigned.
+    for (auto c : std::vector<std::vector<int>>{{1280, 1024, 640, 512, 512, 384}, {1024, 768, 1023, 767, 1023, 767},
+                                                {800, 600, 799, 599, 1022, 766}, {1024, 768, 65535, 1, 65535, 1}}) {
+        ScreenWidth = c[0], ScreenHeight = c[1];
+        WndProc(hWnd, WM_RBUTTONUP, 0, platform::PackPoint(c[2], c[3]));
+        EXPECT_EQ(std::vector<int>({page.x, page.y, page.but}), std::vector<int>({c[4], c[5], 1}));
+    }
+    currentPage = nullptr;
+}
+
+TEST(MainMenuTest, LeftReleaseActsOnlyStrictlyInsideAButton) {
+    const std::string none, quit = "GameOver.wav:0", options = "Click.wav:0", play = "Play.wav:0";
+    struct Case {
+        int x, y, but;
+        std::string sound;
+    } cases[] = {
+        {701, 21, 0, play},  {999, 59, 0, play},  {701, 81, 0, options}, {999, 119, 0, options},
+        {701, 711, 0, quit}, {999, 749, 0, quit}, {700, 40, 0, none},    {1000, 40, 0, none},
+        {850, 20, 0, none},  {850, 60, 0, none},  {850, 80, 0, none},    {850, 120, 0, none},
+        {850, 710, 0, none}, {850, 750, 0, none}, {850, 70, 0, none},    {850, 40, 1, none},
+        {850, 730, 1, none},
+    };
+    Settings settings;  // the game page takes its camera from it
+    GameSettings = &settings;
+    for (const Case& c : cases) {
+        Sound::ClearRequests();
+        GameRunning = 1;
+        MainPage page;
+        page.MouseUp(c.x, c.y, c.but);
+        EXPECT_EQ(SoundLog(), c.sound) << c.x << ", " << c.y << " button " << c.but;
+        EXPECT_EQ(page.finishRun, !c.sound.empty());
+        EXPECT_EQ(GameRunning, c.sound != quit);
+        EXPECT_EQ(nextPage != nullptr, c.sound == play || c.sound == options);
+        nextPage = nullptr;
+    }
+    GameSettings = nullptr;
+}
+
+// Each page shows its own file over the whole screen for one frame, first
+// row along the top, then requests its sound, waits two seconds and queues
+// the main menu.
+TEST_F(GLContextTest, TwoSecondPagesShowTheirPictureThenQueueTheMenu) {
+    struct Case {
+        std::function<PageBase*()> make;
+        const char *file, *sound;
+        int r, g, b;
+    } cases[] = {
+        {[] { return new startPage; }, "Textures/StartPage.txu", "Start.wav:1", 255, 255, 0},
+        {[] { return new gameoverPage; }, "Textures/gameoverPage.txu", "GameOver.wav:1", 0, 255, 0},
+        {[] { return new congratulationsPage; }, "Textures/congratulationsPage.txu", "Win.wav:1", 0, 0, 255},
+    };
+    ScopedGameDir dir;
+    for (const Case& c : cases) {  // one red row, then the page's own colour; 30 bytes too many
+        std::string bytes;
+        for (int i = 0; i < 256 * 256 + 10; ++i)
+            bytes += i < 256 ? std::string("\xff\0\0", 3) : std::string{char(c.r), char(c.g), char(c.b)};
+        dir.Write(c.file, bytes);
+    }
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        Sound::ClearRequests();
+        GameRunning = 1;
+        std::unique_ptr<PageBase> page(c.make());
+        currentPage = page.get();
+        const int frames = os.FramesPresented();
+        page->Run();
+
+        EXPECT_EQ(os.FramesPresented() - frames, 1);
+        const platform::Frame& f = os.LastFrame();
+        for (int x : {0, 160, 319}) {
+            EXPECT_TRUE(Near(f.Pixel(x, 0), 200, 0, 0, 80)) << x;  // filtering blends the thin band a little
+            for (int y : {6, 120, 237}) EXPECT_TRUE(Near(f.Pixel(x, y), c.r, c.g, c.b, 8)) << x << ", " << y;
+        }
+        EXPECT_EQ(os.Sleeps().back(), 2000u);
+        EXPECT_EQ(SoundLog(), c.sound);
+        EXPECT_TRUE(dynamic_cast<MainPage*>(static_cast<PageBase*>(nextPage)));
+        nextPage = nullptr;
+        currentPage = nullptr;
+    }
+}
+
+// Missing bytes show a magenta and black checker of 32-texel squares; what a
+// short file has stays; a long file's extra bytes are ignored.
+TEST_F(GLContextTest, TextureFileLengths) {
+    ScopedGameDir dir;
+    for (long length : {-1L, 0L, 7680L, kTextureFileBytes - 1L, long(kTextureFileBytes), kTextureFileBytes + 1000L}) {
+        SCOPED_TRACE(length);  // -1: no file
+        std::string file(std::max(length, 0L), '\0');
+        for (size_t i = 0; i < file.size(); ++i) file[i] = static_cast<char>((i * 7 + i / 768) % 251);
+        dir.Remove("Textures/Probe.txu");
+        if (length >= 0) dir.Write("Textures/Probe.txu", file);
+        const int filter = length % 2 ? GL_NEAREST : GL_LINEAR;
+        GLuint texture;
+        glGenTextures(1, &texture);
+        EXPECT_EQ(LoadTextureFile("Textures\\Probe.txu", texture, filter), length >= kTextureFileBytes);
+
+        std::string expected(kTextureFileBytes, '\0');
+        for (size_t i = 0; i < expected.size(); i += 3) {
+            if ((i / 3 % 256 / 32 + i / 768 / 32) % 2 == 0) expected[i] = expected[i + 2] = '\xff';
+        }
+        expected.replace(0, std::min(file.size(), expected.size()), file.substr(0, expected.size()));
+        std::string texels(kTextureFileBytes, '\0');
+        glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, &texels[0]);
+        EXPECT_TRUE(texels == expected);
+        GLint min = 0, mag = 0;
+        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &min);
+        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, &mag);
+        EXPECT_EQ(std::vector<GLint>({min, mag}), std::vector<GLint>({filter, filter}));
+        glDeleteTextures(1, &texture);
+    }
+}
+
+// Writes text in a pixel projection; returns the lit rows (from the top) and
+// columns, and where the raster position ends up.
+struct Text {
+    int lit = 0, left = 9999, right = -1, top = 9999, bottom = -1;
+    float endX = 0;
+};
+
+Text Write(platform::HeadlessPlatform& os, Texter& writer, int x, int y, const char* text) {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, 320, 0, 240, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glClear(GL_COLOR_BUFFER_BIT);
+    writer.Write(x, y, text);
+    GLfloat raster[4];
+    glGetFloatv(GL_CURRENT_RASTER_POSITION, raster);
+    SwapGLBuffers();
+    Text t;
+    t.endX = raster[0];
+    for (int py = 0; py < 240; ++py) {
+        for (int px = 0; px < 320; ++px) {
+            if (os.LastFrame().Pixel(px, py)[0] < 128) continue;
+            ++t.lit, t.left = std::min(t.left, px), t.right = std::max(t.right, px);
+            t.top = std::min(t.top, py), t.bottom = std::max(t.bottom, py);
+        }
+    }
+    return t;
+}
+
+TEST_F(GLContextTest, TextWriter) {
+    Texter writer;
+    writer.Load();
+    // Capitals of a 24-pixel bold face stand on the baseline (row 140 from
+    // the top), about two thirds of the em tall; every character, the space
+    // too, advances about 0.6 em.
+    Text text = Write(os, writer, 20, 100, "HHHH HHHHH");
+    EXPECT_NEAR(text.left, 21, 2);
+    EXPECT_NEAR(text.bottom, 139, 1);
+    EXPECT_NEAR(text.bottom - text.top + 1, 16, 2);
+    EXPECT_NEAR(text.endX - 20, 144, 10);
+    EXPECT_NEAR(text.right - text.left, 9 * 14.4 + 10, 12);
+
+    // Codes without a glyph draw nothing and do not move the position.
+    Text plain = Write(os, writer, 20, 100, "AB");
+    Text mixed = Write(os, writer, 20, 100, "\x01" "A\x1f\x80\xff" "B\x9f");
+    EXPECT_EQ(std::vector<float>({float(mixed.lit), mixed.endX}), std::vector<float>({float(plain.lit), plain.endX}));
+    EXPECT_EQ(Write(os, writer, 20, 100, "\x02\xc3\xa9").endX, 20.0f);
+
+    // Only from a valid raster position, even if the text would reach into
+    // the view.
+    for (auto c : std::vector<std::vector<int>>{
+             {0, 0, 1}, {300, 230, 1}, {-1, 100, 0}, {100, -1, 0}, {100, 241, 0}, {321, 100, 0}})
+        EXPECT_EQ(Write(os, writer, c[0], c[1], "WWW").lit > 0, c[2] == 1) << c[0] << ", " << c[1];
+    writer.Unload();
+}
+
+}  // namespace
