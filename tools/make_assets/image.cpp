@@ -13,8 +13,6 @@ Color Hex(std::uint32_t rgb)
     return {((rgb >> 16) & 0xff) / 255.0f, ((rgb >> 8) & 0xff) / 255.0f, (rgb & 0xff) / 255.0f};
 }
 
-float Luminance(Color c) { return 0.299f * c.r + 0.587f * c.g + 0.114f * c.b; }
-
 Image::Image(int width, int height, Color fill)
     : width_(width), height_(height), pixels_(static_cast<size_t>(width) * height, fill)
 {

@@ -14,7 +14,6 @@ Color operator*(Color c, float k);
 Color Mix(Color a, Color b, float t);
 // 0xRRGGBB to a colour.
 Color Hex(std::uint32_t rgb);
-float Luminance(Color c);
 
 class Image {
 public:

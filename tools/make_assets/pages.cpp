@@ -35,8 +35,6 @@ constexpr Rect kBack = kQuit;
 
 constexpr float kTau = 6.2831853f;
 
-const Rect kPage{0, 0, kPageWidth, kPageHeight};
-
 // The colours every page shares.
 const Color kForestTop = Hex(0x14462f), kForestBottom = Hex(0x061a12);
 const Color kGoldTop = Hex(0xfff0a0), kGoldBottom = Hex(0xe0901a), kInk = Hex(0x2a1606);
