@@ -20,6 +20,7 @@ const char kHeader[] = "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"utf-8\"?>\n
 // Each test leaves the process-wide character table as it found it.
 class XMLWriter : public ::testing::Test {
 protected:
+    void SetUp() override { XMLNode::setGlobalOptions(1, 1); }
     void TearDown() override { XMLNode::setGlobalOptions(1, 1); }
 };
 
@@ -261,6 +262,7 @@ class XMLWriteFile : public XMLWriter {
 protected:
     void SetUp() override
     {
+        XMLWriter::SetUp();
         char pattern[] = "/tmp/tramox_write_XXXXXX";
         ASSERT_NE(mkdtemp(pattern), nullptr);
         dir = pattern;
