@@ -137,7 +137,10 @@ static int findPosition(XMLNode::XMLNodeDataTag *d, int index, XMLElementType xt
     if (index < 0) return -1;
     const int entry = (index << 2) | xtype;
     int i = 0;
-    while (d->pOrder[i] != entry) i++;
+    while (d->pOrder[i] != entry) {
+        i++;
+        assert(i < d->nChild + d->nText + d->nClear + 1);
+    }
     return i;
 }
 
@@ -903,6 +906,7 @@ int XMLNode::ParseXMLElement(XML *pXML)
                 exactMemory(d);
                 return 1;
             case eTokenClear:
+                // decoded like any other run: a following comment must not change the text before it
                 if (!flushText(*this, lpszText, token.pStr, pXML)) return 0;
                 if (!ParseClearTag(pXML, token.pClr)) return 0;
                 break;

@@ -16,9 +16,16 @@
 //
 // Text encoding: the library works on 8-bit text. By default characters are
 // read as UTF-8 sequences; setGlobalOptions can switch to one byte per
-// character. Files holding UTF-16 text (little- or big-endian, with or
-// without a byte-order mark) are converted to UTF-8 when read, and converted
-// text is always parsed as UTF-8.
+// character. A numeric character reference ("&#233;", "&#xE9;") becomes the
+// UTF-8 bytes of its code point, or a single byte (values 1 to 255) when
+// reading one byte per character; 0, surrogates and unrepresentable values
+// are eXMLErrorUnknownEscapeSequence. Files holding UTF-16 text (little- or
+// big-endian, with or without a byte-order mark) are converted to UTF-8 when
+// read, and converted text is always parsed as UTF-8.
+//
+// Nesting: elements may nest XML_MAX_NESTING deep (declarations count, as
+// everything after a "<?" declaration is its content); deeper input is the
+// error eXMLErrorNestingTooDeep rather than a stack overflow.
 //
 // File names: on POSIX systems a backslash in a file name given to
 // parseFile, openFileHelper or writeToFile separates folders, so
