@@ -10,7 +10,6 @@
 #include <random>
 #include <string>
 #include <unistd.h>
-#include <vector>
 
 namespace {
 
@@ -107,15 +106,13 @@ private:
     std::mt19937 random;
 };
 
-struct Serialised {
-    std::string text;
-    explicit Serialised(const XMLNode &node, int nFormat)
-    {
-        char *s = node.createXMLString(nFormat);
-        text = s;
-        free(s);
-    }
-};
+std::string serialise(const XMLNode &node, int nFormat)
+{
+    char *s = node.createXMLString(nFormat);
+    std::string text = s;
+    free(s);
+    return text;
+}
 
 class XMLRoundTrip : public ::testing::TestWithParam<bool> {
 protected:
@@ -129,11 +126,11 @@ TEST_P(XMLRoundTrip, SerialisedTreesParseBackToTheSameTree)
     for (int round = 0; round < 400; round++) {
         XMLNode tree = generate.document(true);
         for (int nFormat : {0, 1}) {
-            const Serialised out(tree, nFormat);
+            const std::string text = serialise(tree, nFormat);
             XMLResults results;
-            XMLNode parsed = XMLNode::parseString(out.text.c_str(), nullptr, &results);
-            ASSERT_EQ(results.error, eXMLErrorNone) << out.text;
-            ASSERT_EQ(xmlDump(parsed), xmlDump(tree)) << "format " << nFormat << ": " << out.text;
+            XMLNode parsed = XMLNode::parseString(text.c_str(), nullptr, &results);
+            ASSERT_EQ(results.error, eXMLErrorNone) << text;
+            ASSERT_EQ(xmlDump(parsed), xmlDump(tree)) << "format " << nFormat << ": " << text;
         }
     }
 }
