@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "xml_dump.h"
@@ -34,7 +35,7 @@ protected:
     {
         XMLNode::setGlobalOptions(1, 1);
         XMLNode::IsError = 0;
-        ASSERT_EQ(system(("rm -rf " + dir).c_str()), 0);
+        std::filesystem::remove_all(dir);
     }
     std::string write(const std::string &name, const std::string &bytes)
     {
@@ -103,7 +104,7 @@ TEST_F(XMLFile, Utf8MarkIsSkippedAndErrorsCountFromTheText)
 
 TEST_F(XMLFile, BackslashSeparatesFolders)
 {
-    ASSERT_EQ(system(("mkdir " + dir + "/Maps").c_str()), 0);
+    ASSERT_TRUE(std::filesystem::create_directory(dir + "/Maps"));
     write("Maps/Level1.map", "<Map><Width>10</Width></Map>");
     char cwd[4096];
     ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
