@@ -1,9 +1,10 @@
-// xmlParser: node model, parser and file loading. The writer, editing and
-// Base64 members live in xmlParserWriter.inc, included at the end so that both
-// halves share the helpers and tables defined here.
+// xmlParser: node model, parser, file loading, writer, editing operations
+// and the Base64 codec, in that order; the tables and helpers at the top are
+// shared by all of them.
 #include "xmlParser.h"
 
 #include <cassert>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -1209,4 +1210,818 @@ char XMLNode::guessUTF8ParsingParameterValue(void *buf, int l, char useXMLEncodi
     return (!xmlStrnicmp(p, "utf-8", 5) || !xmlStrnicmp(p, "utf8", 4)) ? 1 : 0;
 }
 
-#include "xmlParserWriter.inc"
+// ---------------------------------------------------------------------------
+// Escaping
+// ---------------------------------------------------------------------------
+
+// Counts the escaped form of source and, when dest is given, writes it there
+// (without a terminator). One routine for both, so that the measuring and the
+// filling run can never disagree. A character whose byte sequence is cut short
+// by the terminator ends at the terminator: nothing past it is read.
+static int escapeXMLText(char *dest, const char *source)
+{
+    int n = 0;
+    const unsigned char *s = reinterpret_cast<const unsigned char *>(source);
+    while (*s) {
+        const XMLCharacterEntity *entity = XMLEntities;
+        while (entity->s && static_cast<unsigned char>(entity->c) != *s) entity++;
+        if (entity->s) {
+            if (dest) memcpy(dest + n, entity->s, entity->l);
+            n += entity->l;
+            s++;
+            continue;
+        }
+        int charLen = XML_ByteTable[*s];
+        int i = 0;
+        do {
+            if (dest) dest[n] = static_cast<char>(s[i]);
+            n++;
+            i++;
+        } while (i < charLen && s[i]);
+        s += i;
+    }
+    return n;
+}
+
+int lengthXMLString(const char *source) { return source ? escapeXMLText(NULL, source) : 0; }
+
+char *toXMLString(char *dest, const char *source)
+{
+    dest[source ? escapeXMLText(dest, source) : 0] = 0;
+    return dest;
+}
+
+char *toXMLString(const char *source)
+{
+    char *dest = static_cast<char *>(malloc(lengthXMLString(source) + 1));
+    return dest ? toXMLString(dest, source) : NULL;
+}
+
+char *toXMLStringFast(char **dest, int *destSz, const char *source)
+{
+    int needed = lengthXMLString(source) + 1;
+    if (*destSz < needed) {
+        // On a failed growth the caller keeps its old buffer and size.
+        char *grown = static_cast<char *>(realloc(*dest, needed));
+        if (!grown) return NULL;
+        *dest = grown;
+        *destSz = needed;
+    }
+    return toXMLString(*dest, source);
+}
+
+// ---------------------------------------------------------------------------
+// Serialiser
+// ---------------------------------------------------------------------------
+
+namespace {
+
+// The serialiser's cursor: counts everything, and writes only when it has a
+// buffer, so the counting and the writing run share every step.
+struct XMLOutputCursor {
+    char *dest;
+    int n;
+
+    void put(char c)
+    {
+        if (dest) dest[n] = c;
+        n++;
+    }
+    void put(const char *s, int len)
+    {
+        if (dest) memcpy(dest + n, s, len);
+        n += len;
+    }
+    void put(const char *s) { put(s, static_cast<int>(strlen(s))); }
+    void escaped(const char *s) { n += escapeXMLText(dest ? dest + n : NULL, s); }
+    void tabs(int count)
+    {
+        if (count <= 0) return;
+        if (dest) memset(dest + n, '\t', count);
+        n += count;
+    }
+    // Formatted output ends lines and tags with a line feed.
+    void lineEnd(int nFormat)
+    {
+        if (nFormat >= 0) put('\n');
+    }
+    // The character just written is replaced by c (the space after the last
+    // attribute becomes '>' or '?').
+    void replaceLast(char c)
+    {
+        if (dest) dest[n - 1] = c;
+    }
+};
+
+bool isNonEmpty(const char *s) { return s && *s; }
+
+} // namespace
+
+int XMLNode::CreateXMLStringR(XMLNodeDataTag *pEntry, char *lpszMarker, int nFormat)
+{
+    XMLOutputCursor out = {lpszMarker, 0};
+    const bool formatted = nFormat >= 0;
+    const int nElementI = pEntry->nChild + pEntry->nText + pEntry->nClear;
+    const int cbElement = pEntry->lpszName ? static_cast<int>(strlen(pEntry->lpszName)) : 0;
+
+    if (cbElement) {
+        if (formatted) out.tabs(nFormat);
+        out.put('<');
+        if (pEntry->isDeclaration) out.put('?');
+        out.put(pEntry->lpszName, cbElement);
+        out.put(' ');
+        bool wroteAttribute = false;
+        for (int i = 0; i < pEntry->nAttribute; i++) {
+            const XMLAttribute &attribute = pEntry->pAttribute[i];
+            if (!isNonEmpty(attribute.lpszName)) continue;
+            wroteAttribute = true;
+            out.put(attribute.lpszName);
+            if (attribute.lpszValue) {
+                out.put("=\"", 2);
+                out.escaped(attribute.lpszValue);
+                out.put('"');
+            }
+            out.put(' ');
+        }
+        if (pEntry->isDeclaration) {
+            // "<?xml?>" would read back as a name "xml?": without attributes
+            // the space after the name stays.
+            if (wroteAttribute)
+                out.replaceLast('?');
+            else
+                out.put('?');
+            out.put('>');
+            out.lineEnd(nFormat);
+        } else if (nElementI > 0) {
+            out.replaceLast('>');
+            out.lineEnd(nFormat);
+        } else {
+            out.n--; // the space is taken back; "/>" follows below
+        }
+    }
+
+    int contentLevel = -1;
+    if (formatted) contentLevel = (cbElement && !pEntry->isDeclaration) ? nFormat + 1 : nFormat;
+
+    for (int i = 0; i < nElementI; i++) {
+        const int entry = pEntry->pOrder[i];
+        const int index = entry >> 2;
+        switch (entry & 3) {
+        case eNodeText: {
+            const char *text = pEntry->pText[index];
+            if (!isNonEmpty(text)) break;
+            if (formatted) out.tabs(nFormat + 1);
+            out.escaped(text);
+            out.lineEnd(nFormat);
+            break;
+        }
+        case eNodeClear: {
+            const XMLClear &clear = pEntry->pClear[index];
+            if (isNonEmpty(clear.lpszOpenTag)) {
+                if (formatted) out.tabs(nFormat + 1);
+                out.put(clear.lpszOpenTag);
+            }
+            if (isNonEmpty(clear.lpszValue)) out.put(clear.lpszValue);
+            if (isNonEmpty(clear.lpszCloseTag)) out.put(clear.lpszCloseTag);
+            out.lineEnd(nFormat);
+            break;
+        }
+        case eNodeChild:
+            out.n += CreateXMLStringR(pEntry->pChild[index].d, lpszMarker ? lpszMarker + out.n : NULL, contentLevel);
+            break;
+        default:
+            break;
+        }
+    }
+
+    if (cbElement && !pEntry->isDeclaration) {
+        if (nElementI > 0) {
+            if (formatted) out.tabs(nFormat);
+            out.put("</", 2);
+            out.put(pEntry->lpszName, cbElement);
+            out.put('>');
+        } else {
+            out.put("/>", 2);
+        }
+        out.lineEnd(nFormat);
+    }
+    return out.n;
+}
+
+char *XMLNode::createXMLString(int nFormat, int *pnSize) const
+{
+    if (pnSize) *pnSize = 0;
+    if (!d) return NULL;
+    const int level = nFormat ? 0 : -1;
+    const int count = CreateXMLStringR(d, NULL, level);
+    char *text = static_cast<char *>(malloc(count + 1));
+    if (!text) return NULL;
+    CreateXMLStringR(d, text, level);
+    text[count] = 0;
+    if (pnSize) *pnSize = count;
+    return text;
+}
+
+namespace {
+
+// Writes the byte-order mark and the declaration line that precede the
+// serialised text; false on a failed write.
+bool writeXMLFileHeader(FILE *f, bool isDeclarationNode, const char *encoding)
+{
+    static const unsigned char byteOrderMark[3] = {0xEF, 0xBB, 0xBF};
+    const bool utf8 = XML_ByteTable == XML_utf8ByteTable;
+    if (isDeclarationNode) return !utf8 || fwrite(byteOrderMark, 1, 3, f) == 3;
+    if (!encoding || utf8) {
+        static const char line[] = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n";
+        return fwrite(byteOrderMark, 1, 3, f) == 3 && fwrite(line, 1, sizeof(line) - 1, f) == sizeof(line) - 1;
+    }
+    return fprintf(f, "<?xml version=\"1.0\" encoding=\"%s\"?>\n", encoding) >= 0;
+}
+
+} // namespace
+
+XMLError XMLNode::writeToFile(const char *filename, const char *encoding, char nFormat) const
+{
+    int length = 0;
+    char *text = createXMLString(nFormat, &length);
+    FILE *f = openFileWithPosixPath(filename, "wb");
+    if (!f) {
+        free(text);
+        return eXMLErrorCannotOpenWriteFile;
+    }
+    // An empty handle has nothing to write: only the header goes out, and the
+    // missing body is reported as a failed write.
+    bool written = writeXMLFileHeader(f, d && d->isDeclaration, encoding) && text &&
+                   fwrite(text, 1, length, f) == static_cast<size_t>(length);
+    written = (fclose(f) == 0) && written;
+    free(text);
+    return written ? eXMLErrorNone : eXMLErrorCannotWriteFile;
+}
+
+// ---------------------------------------------------------------------------
+// Editing: names, attributes, texts, clear sections
+// ---------------------------------------------------------------------------
+//
+// The _WOSD members take ownership of the strings they store. A _WOSD member
+// that returns null has stored nothing: the strings it was given stay the
+// caller's. The copying members pass fresh copies on and take them back in
+// that case.
+
+namespace {
+
+// Stores value in *slot, freeing what it replaces unless it is that very string.
+void replaceOwnedString(const char **slot, const char *value)
+{
+    if (*slot == value) return;
+    free(const_cast<char *>(*slot));
+    *slot = value;
+}
+
+template <class Stored> Stored freeCopiesUnlessStored(Stored stored, const char *copy, const char *otherCopy = NULL)
+{
+    if (!stored) {
+        free(const_cast<char *>(copy));
+        free(const_cast<char *>(otherCopy));
+    }
+    return stored;
+}
+
+// Closes the gap left by item i of a typed array whose count has not yet been
+// lowered; an emptied array is released.
+template <class Item> void removeArrayItem(Item *&array, int &count, int &capacity, int i)
+{
+    count--;
+    memmove(array + i, array + i + 1, (count - i) * sizeof(Item));
+    if (count == 0) {
+        free(array);
+        array = NULL;
+        capacity = 0;
+    }
+}
+
+int attributeIndex(const XMLNode::XMLNodeDataTag *d, const char *lpszName)
+{
+    for (int i = 0; i < d->nAttribute; i++)
+        if (sameName(d->pAttribute[i].lpszName, lpszName)) return i;
+    return -1;
+}
+
+// An update addresses an existing item by an index from 0 to count - 1; any
+// other index means the item is to be added.
+bool namesExistingItem(int i, int count) { return i >= 0 && i < count; }
+
+} // namespace
+
+const char *XMLNode::updateName_WOSD(const char *lpszName)
+{
+    // Only the parser's top wrapper is nameless: a name is never taken away.
+    if (!d || !lpszName) return NULL;
+    replaceOwnedString(&d->lpszName, lpszName);
+    return d->lpszName;
+}
+
+const char *XMLNode::updateName(const char *lpszName)
+{
+    const char *copy = stringDup(lpszName);
+    return freeCopiesUnlessStored(updateName_WOSD(copy), copy);
+}
+
+XMLAttribute *XMLNode::updateAttribute_WOSD(const char *lpszNewValue, const char *lpszNewName, int i)
+{
+    if (!d) return NULL;
+    if (!namesExistingItem(i, d->nAttribute)) return lpszNewName ? addAttribute_WOSD(lpszNewName, lpszNewValue) : NULL;
+    XMLAttribute *attribute = d->pAttribute + i;
+    replaceOwnedString(&attribute->lpszValue, lpszNewValue);
+    if (lpszNewName) replaceOwnedString(&attribute->lpszName, lpszNewName);
+    return attribute;
+}
+
+XMLAttribute *XMLNode::updateAttribute(const char *lpszNewValue, const char *lpszNewName, int i)
+{
+    const char *value = stringDup(lpszNewValue);
+    const char *name = stringDup(lpszNewName);
+    return freeCopiesUnlessStored(updateAttribute_WOSD(value, name, i), value, name);
+}
+
+XMLAttribute *XMLNode::updateAttribute_WOSD(const char *lpszNewValue, const char *lpszNewName, const char *lpszOldName)
+{
+    if (!d) return NULL;
+    int i = attributeIndex(d, lpszOldName);
+    if (i >= 0) return updateAttribute_WOSD(lpszNewValue, lpszNewName, i);
+    if (lpszNewName) return addAttribute_WOSD(lpszNewName, lpszNewValue);
+    const char *name = stringDup(lpszOldName);
+    return freeCopiesUnlessStored(updateAttribute_WOSD(lpszNewValue, name, d->nAttribute), name);
+}
+
+XMLAttribute *XMLNode::updateAttribute(const char *lpszNewValue, const char *lpszNewName, const char *lpszOldName)
+{
+    const char *value = stringDup(lpszNewValue);
+    const char *name = stringDup(lpszNewName);
+    return freeCopiesUnlessStored(updateAttribute_WOSD(value, name, lpszOldName), value, name);
+}
+
+XMLAttribute *XMLNode::updateAttribute_WOSD(XMLAttribute *newAttribute, XMLAttribute *oldAttribute)
+{
+    if (!newAttribute) return NULL;
+    if (!oldAttribute) return updateAttribute_WOSD(newAttribute->lpszValue, newAttribute->lpszName, -1);
+    return updateAttribute_WOSD(newAttribute->lpszValue, newAttribute->lpszName, oldAttribute->lpszName);
+}
+
+XMLAttribute *XMLNode::updateAttribute(XMLAttribute *newAttribute, XMLAttribute *oldAttribute)
+{
+    if (!newAttribute) return NULL;
+    XMLAttribute copy = {stringDup(newAttribute->lpszName), stringDup(newAttribute->lpszValue)};
+    return freeCopiesUnlessStored(updateAttribute_WOSD(&copy, oldAttribute), copy.lpszName, copy.lpszValue);
+}
+
+const char *XMLNode::updateText_WOSD(const char *lpszNewValue, int i)
+{
+    if (!d || !lpszNewValue) return NULL;
+    if (!namesExistingItem(i, d->nText)) return addText_WOSD(lpszNewValue, -1);
+    replaceOwnedString(d->pText + i, lpszNewValue);
+    return lpszNewValue;
+}
+
+const char *XMLNode::updateText(const char *lpszNewValue, int i)
+{
+    const char *copy = stringDup(lpszNewValue);
+    return freeCopiesUnlessStored(updateText_WOSD(copy, i), copy);
+}
+
+const char *XMLNode::updateText_WOSD(const char *lpszNewValue, const char *lpszOldValue)
+{
+    return updateText_WOSD(lpszNewValue, indexText(lpszOldValue));
+}
+
+const char *XMLNode::updateText(const char *lpszNewValue, const char *lpszOldValue)
+{
+    return updateText(lpszNewValue, indexText(lpszOldValue));
+}
+
+XMLClear *XMLNode::updateClear_WOSD(const char *lpszNewContent, int i)
+{
+    if (!d || !lpszNewContent) return NULL;
+    if (!namesExistingItem(i, d->nClear))
+        return addClear_WOSD(lpszNewContent, XMLClearTags[0].lpszOpen, XMLClearTags[0].lpszClose, -1);
+    XMLClear *clear = d->pClear + i;
+    replaceOwnedString(&clear->lpszValue, lpszNewContent);
+    return clear;
+}
+
+XMLClear *XMLNode::updateClear(const char *lpszNewContent, int i)
+{
+    const char *copy = stringDup(lpszNewContent);
+    return freeCopiesUnlessStored(updateClear_WOSD(copy, i), copy);
+}
+
+XMLClear *XMLNode::updateClear_WOSD(const char *lpszNewValue, const char *lpszOldValue)
+{
+    return updateClear_WOSD(lpszNewValue, indexClear(lpszOldValue));
+}
+
+XMLClear *XMLNode::updateClear(const char *lpszNewValue, const char *lpszOldValue)
+{
+    return updateClear(lpszNewValue, indexClear(lpszOldValue));
+}
+
+namespace {
+
+// A section record names the section whose value it points to. A record with
+// no value (a copy of emptyXMLClear, as getClear returns for "none") names no
+// section, rather than the first one.
+int sectionIndex(const XMLNode &node, const XMLClear *section)
+{
+    return section->lpszValue ? node.indexClear(section->lpszValue) : -1;
+}
+
+} // namespace
+
+XMLClear *XMLNode::updateClear_WOSD(XMLClear *newP, XMLClear *oldP)
+{
+    if (!newP || !oldP) return NULL;
+    return updateClear_WOSD(newP->lpszValue, sectionIndex(*this, oldP));
+}
+
+XMLClear *XMLNode::updateClear(XMLClear *newP, XMLClear *oldP)
+{
+    if (!newP || !oldP) return NULL;
+    return updateClear(newP->lpszValue, sectionIndex(*this, oldP));
+}
+
+// ---------------------------------------------------------------------------
+// Editing: deletes
+// ---------------------------------------------------------------------------
+
+void XMLNode::deleteAttribute(int i)
+{
+    if (!d || !namesExistingItem(i, d->nAttribute)) return;
+    free(const_cast<char *>(d->pAttribute[i].lpszName));
+    free(const_cast<char *>(d->pAttribute[i].lpszValue));
+    removeArrayItem(d->pAttribute, d->nAttribute, d->nAttributeCapacity, i);
+}
+
+void XMLNode::deleteAttribute(const char *lpszName)
+{
+    if (d) deleteAttribute(attributeIndex(d, lpszName));
+}
+
+void XMLNode::deleteAttribute(XMLAttribute *a)
+{
+    if (a) deleteAttribute(a->lpszName);
+}
+
+void XMLNode::deleteText(int i)
+{
+    if (!d || !namesExistingItem(i, d->nText)) return;
+    free(const_cast<char *>(d->pText[i]));
+    removeArrayItem(d->pText, d->nText, d->nTextCapacity, i);
+    removeOrderElement(d, eNodeText, i);
+}
+
+void XMLNode::deleteText(const char *lpszValue) { deleteText(indexText(lpszValue)); }
+
+void XMLNode::deleteClear(int i)
+{
+    if (!d || !namesExistingItem(i, d->nClear)) return;
+    free(const_cast<char *>(d->pClear[i].lpszValue));
+    removeArrayItem(d->pClear, d->nClear, d->nClearCapacity, i);
+    removeOrderElement(d, eNodeClear, i);
+}
+
+void XMLNode::deleteClear(const char *lpszValue) { deleteClear(indexClear(lpszValue)); }
+
+void XMLNode::deleteClear(XMLClear *a)
+{
+    if (a) deleteClear(sectionIndex(*this, a));
+}
+
+// ---------------------------------------------------------------------------
+// Locating
+// ---------------------------------------------------------------------------
+
+int XMLNode::indexText(const char *lpszValue) const
+{
+    if (!d || d->nText == 0) return -1;
+    if (!lpszValue) return 0;
+    for (int i = 0; i < d->nText; i++)
+        if (d->pText[i] == lpszValue) return i;
+    return -1;
+}
+
+int XMLNode::indexClear(const char *lpszValue) const
+{
+    if (!d || d->nClear == 0) return -1;
+    if (!lpszValue) return 0;
+    for (int i = 0; i < d->nClear; i++)
+        if (d->pClear[i].lpszValue == lpszValue) return i;
+    return -1;
+}
+
+namespace {
+
+// Order position of item i of one kind; an index past the end means the last
+// item of that kind.
+int positionOfItem(XMLNode::XMLNodeDataTag *d, int i, int count, XMLElementType type)
+{
+    if (!d || i < 0 || count == 0) return -1;
+    return findPosition(d, i < count ? i : count - 1, type);
+}
+
+} // namespace
+
+int XMLNode::positionOfText(int i) const { return positionOfItem(d, i, d ? d->nText : 0, eNodeText); }
+
+int XMLNode::positionOfText(const char *lpszValue) const
+{
+    int i = indexText(lpszValue);
+    return i < 0 ? -1 : positionOfText(i);
+}
+
+int XMLNode::positionOfClear(int i) const { return positionOfItem(d, i, d ? d->nClear : 0, eNodeClear); }
+
+int XMLNode::positionOfClear(const char *lpszValue) const
+{
+    int i = indexClear(lpszValue);
+    return i < 0 ? -1 : positionOfClear(i);
+}
+
+int XMLNode::positionOfClear(XMLClear *a) const
+{
+    if (!a) return positionOfClear(0);
+    int i = sectionIndex(*this, a);
+    return i < 0 ? -1 : positionOfClear(i);
+}
+
+int XMLNode::positionOfChildNode(int i) const { return positionOfItem(d, i, d ? d->nChild : 0, eNodeChild); }
+
+int XMLNode::positionOfChildNode(XMLNode x) const
+{
+    if (!d || !x.d) return -1;
+    for (int i = 0; i < d->nChild; i++)
+        if (d->pChild[i].d == x.d) return findPosition(d, i, eNodeChild);
+    return -1;
+}
+
+int XMLNode::positionOfChildNode(const char *name, int count) const
+{
+    if (!name) return positionOfChildNode(count);
+    if (!d || count < 0) return -1;
+    for (int i = 0; i < d->nChild; i++)
+        if (sameName(d->pChild[i].d->lpszName, name) && count-- == 0) return findPosition(d, i, eNodeChild);
+    return -1;
+}
+
+namespace {
+
+// With no wanted value any attribute of that name will do; otherwise the
+// first of that name with a value decides, and one without a value ends the
+// search.
+bool carriesAttribute(const XMLNode::XMLNodeDataTag *d, const char *attributeName, const char *attributeValue)
+{
+    for (int i = 0; i < d->nAttribute; i++) {
+        const XMLAttribute &attribute = d->pAttribute[i];
+        if (!sameName(attribute.lpszName, attributeName)) continue;
+        if (!attributeValue) return true;
+        if (!attribute.lpszValue) return false;
+        if (!xmlStricmp(attribute.lpszValue, attributeValue)) return true;
+    }
+    return false;
+}
+
+} // namespace
+
+XMLNode XMLNode::getChildNodeWithAttribute(const char *name, const char *attributeName, const char *attributeValue,
+                                           int *k) const
+{
+    int i = k ? *k : 0;
+    for (;;) {
+        XMLNode child = getChildNode(name, &i);
+        if (!child.d) return emptyXMLNode;
+        if (carriesAttribute(child.d, attributeName, attributeValue)) {
+            if (k) *k = i;
+            return child;
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Base64
+// ---------------------------------------------------------------------------
+
+namespace {
+
+constexpr char base64EncodeTable[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+
+// Classes of a byte for the decoder besides the 6-bit values 0 to 63.
+enum : unsigned char { base64Fill = 64, base64Skip, base64End, base64Illegal };
+
+struct Base64DecodeTable {
+    unsigned char cls[256];
+
+    constexpr void set(char c, unsigned char value) { cls[static_cast<unsigned char>(c)] = value; }
+};
+
+constexpr Base64DecodeTable makeBase64DecodeTable()
+{
+    Base64DecodeTable table = {};
+    for (int b = 0; b < 256; b++) table.cls[b] = base64Illegal;
+    for (int v = 0; v < 64; v++) table.set(base64EncodeTable[v], static_cast<unsigned char>(v));
+    table.set('=', base64Fill);
+    table.set('\t', base64Skip);
+    table.set('\n', base64Skip);
+    table.set('\r', base64Skip);
+    table.set(' ', base64Skip);
+    table.set('\0', base64End);
+    return table;
+}
+
+constexpr Base64DecodeTable base64DecodeTable = makeBase64DecodeTable();
+
+unsigned char base64Class(const char *s) { return base64DecodeTable.cls[static_cast<unsigned char>(*s)]; }
+
+// The class of the next character that is not skipped; the end of the text
+// is never read past.
+unsigned char nextBase64Class(const char *&s)
+{
+    unsigned char cls;
+    do {
+        cls = base64Class(s);
+        if (cls != base64End) s++;
+    } while (cls == base64Skip);
+    return cls;
+}
+
+// Size of the encoded text, terminator included, without overflow.
+long long base64EncodedSize(long long inlen, char formatted)
+{
+    return ((inlen - 1) / 3) * 4 + 5 + (formatted ? inlen / 54 : 0);
+}
+
+// Result codes of the decoder.
+enum : unsigned char { base64Failed = 0, base64Truncated = 1, base64Complete = 2 };
+
+// Decodes into buf (len bytes) and leaves in *written how many bytes it stored.
+unsigned char decodeBase64(const char *data, unsigned char *buf, int len, XMLError *xe, int *written)
+{
+    XMLError ignored;
+    if (!xe) xe = &ignored;
+    *xe = eXMLErrorNone;
+    *written = 0;
+    if (len < 0) len = 0;
+    if (!data) return base64Complete;
+    int &p = *written;
+    auto fail = [xe](XMLError e) {
+        *xe = e;
+        return base64Failed;
+    };
+    auto truncated = [xe]() {
+        *xe = eXMLErrorBase64DecodeTruncatedData;
+        return base64Truncated;
+    };
+    for (;;) {
+        unsigned char c1 = nextBase64Class(data);
+        if (c1 == base64Illegal) return fail(eXMLErrorBase64DecodeIllegalCharacter);
+        if (c1 == base64End) return base64Complete;
+        if (c1 == base64Fill) return p == len ? base64Complete : truncated();
+
+        unsigned char c2 = nextBase64Class(data);
+        if (c2 == base64Illegal) return fail(eXMLErrorBase64DecodeIllegalCharacter);
+        if (c2 == base64End || c2 == base64Fill) return truncated();
+        if (p == len) return fail(eXMLErrorBase64DecodeBufferTooSmall);
+        buf[p++] = static_cast<unsigned char>((c1 << 2) | ((c2 >> 4) & 0x03));
+
+        unsigned char c3 = nextBase64Class(data);
+        if (c3 == base64Illegal) return fail(eXMLErrorBase64DecodeIllegalCharacter);
+        if (c3 == base64End) return truncated();
+        if (p == len) return c3 == base64Fill ? base64Complete : fail(eXMLErrorBase64DecodeBufferTooSmall);
+        if (c3 == base64Fill) return truncated();
+        buf[p++] = static_cast<unsigned char>(((c2 << 4) & 0xF0) | ((c3 >> 2) & 0x0F));
+
+        unsigned char c4 = nextBase64Class(data);
+        if (c4 == base64Illegal) return fail(eXMLErrorBase64DecodeIllegalCharacter);
+        if (c4 == base64End) return truncated();
+        if (p == len) return c4 == base64Fill ? base64Complete : fail(eXMLErrorBase64DecodeBufferTooSmall);
+        if (c4 == base64Fill) return truncated();
+        buf[p++] = static_cast<unsigned char>(((c3 << 6) & 0xC0) | c4);
+    }
+}
+
+} // namespace
+
+XMLParserBase64Tool::XMLParserBase64Tool() : buf(NULL), buflen(0) {}
+
+XMLParserBase64Tool::~XMLParserBase64Tool() { freeBuffer(); }
+
+void XMLParserBase64Tool::freeBuffer()
+{
+    free(buf);
+    buf = NULL;
+    buflen = 0;
+}
+
+void XMLParserBase64Tool::alloc(int newsize)
+{
+    if (newsize <= buflen) return;
+    // On a failed growth the old buffer and its size stay as they were.
+    void *grown = realloc(buf, newsize);
+    if (!grown) return;
+    buf = grown;
+    buflen = newsize;
+}
+
+int XMLParserBase64Tool::encodeLength(int inlen, char formatted)
+{
+    return static_cast<int>(base64EncodedSize(inlen, formatted));
+}
+
+char *XMLParserBase64Tool::encode(unsigned char *inbuf, unsigned int inlen, char formatted)
+{
+    const long long size = base64EncodedSize(inlen, formatted);
+    if (size > INT_MAX) return NULL;
+    alloc(static_cast<int>(size));
+    if (buflen < size) return NULL;
+    char *out = static_cast<char *>(buf);
+    unsigned int groups = inlen / 3;
+    for (unsigned int g = 1; g <= groups; g++, inbuf += 3) {
+        unsigned long bits = (static_cast<unsigned long>(inbuf[0]) << 16) | (inbuf[1] << 8) | inbuf[2];
+        *out++ = base64EncodeTable[(bits >> 18) & 0x3F];
+        *out++ = base64EncodeTable[(bits >> 12) & 0x3F];
+        *out++ = base64EncodeTable[(bits >> 6) & 0x3F];
+        *out++ = base64EncodeTable[bits & 0x3F];
+        if (formatted && g % 18 == 0) *out++ = '\n';
+    }
+    switch (inlen % 3) {
+    case 1:
+        *out++ = base64EncodeTable[inbuf[0] >> 2];
+        *out++ = base64EncodeTable[(inbuf[0] & 0x03) << 4];
+        *out++ = '=';
+        *out++ = '=';
+        break;
+    case 2: {
+        unsigned int bits = (inbuf[0] << 8) | inbuf[1];
+        *out++ = base64EncodeTable[(bits >> 10) & 0x3F];
+        *out++ = base64EncodeTable[(bits >> 4) & 0x3F];
+        *out++ = base64EncodeTable[(bits & 0x0F) << 2];
+        *out++ = '=';
+        break;
+    }
+    default:
+        break;
+    }
+    *out = 0;
+    return static_cast<char *>(buf);
+}
+
+unsigned int XMLParserBase64Tool::decodeSize(const char *data, XMLError *xe)
+{
+    XMLError ignored;
+    if (!xe) xe = &ignored;
+    *xe = eXMLErrorNone;
+    if (!data) return 0;
+    unsigned long long count = 0;
+    const char *s = data;
+    for (; *s; s++) {
+        unsigned char cls = base64Class(s);
+        if (cls == base64Illegal) {
+            *xe = eXMLErrorBase64DecodeIllegalCharacter;
+            return 0;
+        }
+        if (cls != base64Skip) count++;
+    }
+    if (count % 4) *xe = eXMLErrorBase64DataSizeIsNotMultipleOf4;
+    if (count == 0) return 0;
+    // The fill at the end carries no data, whitespace after it included.
+    while (s > data) {
+        unsigned char cls = base64Class(--s);
+        if (cls == base64Fill)
+            count--;
+        else if (cls != base64Skip)
+            break;
+    }
+    return static_cast<unsigned int>((count * 3) / 4);
+}
+
+unsigned char XMLParserBase64Tool::decode(const char *data, unsigned char *buf, int len, XMLError *xe)
+{
+    int written;
+    return decodeBase64(data, buf, len, xe, &written);
+}
+
+unsigned char *XMLParserBase64Tool::decode(const char *data, int *outlen, XMLError *xe)
+{
+    XMLError ignored;
+    if (!xe) xe = &ignored;
+    int decoded = 0;
+    unsigned char *result = NULL;
+    const unsigned int size = decodeSize(data, xe);
+    if (size > 0 && size < static_cast<unsigned int>(INT_MAX)) {
+        alloc(static_cast<int>(size) + 1);
+        if (buflen > static_cast<int>(size) &&
+            decodeBase64(data, static_cast<unsigned char *>(buf), static_cast<int>(size), xe, &decoded) != base64Failed)
+            result = static_cast<unsigned char *>(buf);
+    }
+    // The size reported is what was decoded, which is less than the text's
+    // measure when a fill character stands inside it.
+    if (outlen) *outlen = result ? decoded : 0;
+    return result;
+}
