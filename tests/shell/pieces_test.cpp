@@ -37,6 +37,16 @@ TEST_F(GLContextTest, MousePositionsScaleToPageSpace) {
     currentPage = nullptr;
 }
 
+TEST(Rand15Test, FollowsTheClassic15BitGenerator) {
+    // The first values that generator is known for, from seeds 1 and 0.
+    std::vector<int> got;
+    for (unsigned seed : {1u, 0u}) {
+        SRand15(seed);
+        for (int i = 0; i < 3; ++i) got.push_back(Rand15());
+    }
+    EXPECT_EQ(got, (std::vector<int>{41, 18467, 6334, 38, 7719, 21238}));
+}
+
 TEST(MainMenuTest, LeftReleaseActsOnlyStrictlyInsideAButton) {
     const std::string none, quit = "GameOver.wav:0", options = "Click.wav:0", play = "Play.wav:0";
     struct Case {
