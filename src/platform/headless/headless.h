@@ -9,11 +9,12 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "platform.h"
+#include "platform/platform.h"
 
 struct osmesa_context;
 
@@ -42,6 +43,8 @@ class HeadlessPlatform : public Platform {
 public:
     HeadlessPlatform();
     ~HeadlessPlatform() override;
+    HeadlessPlatform(const HeadlessPlatform&) = delete;
+    HeadlessPlatform& operator=(const HeadlessPlatform&) = delete;
 
     // --- set-up by the test --------------------------------------------------
     // The desktop mode (what QueryCurrentMode answers before any change).
@@ -50,9 +53,12 @@ public:
     void SetOfferedModes(const std::vector<DisplayMode>& modes);
     // Virtual milliseconds that presenting one frame costs (default 0).
     void SetFrameCost(long ms);
-    // Virtual milliseconds that one message pump costs (default 0).
+    // Virtual milliseconds that one message pump costs (default 0), counted
+    // when PeekMessage finds nothing left and the pump ends.
     void SetPumpCost(long ms);
     void SetCalendarSeconds(long seconds);
+    // Makes QueryCurrentMode fail, as a display that cannot be asked does.
+    void FailModeQuery(bool fail);
     // Called at every PeekMessage that finds the queue empty, before it
     // answers; the callback may queue messages (they are then delivered).
     void SetPumpCallback(std::function<void(HeadlessPlatform&)> callback);
@@ -83,6 +89,8 @@ public:
     bool WindowExists() const { return windowExists_; }
     bool WindowMinimized() const { return windowMinimized_; }
     bool ContextExists() const { return context_ != nullptr; }
+    // Depth-buffer bits of the context in use (0 without one).
+    int DepthBits() const;
 
     // --- Platform ----------------------------------------------------------------
     bool QueryCurrentMode(DisplayMode* mode) override;
@@ -107,8 +115,18 @@ public:
     std::string FindFontFile(const char* face, int weight) override;
 
 private:
-    // (implementation state; see headless.cpp)
     long now_ = 0;
+    long frameCost_ = 0;
+    long pumpCost_ = 0;
+    long calendarSeconds_ = 0;
+    std::function<void(HeadlessPlatform&)> pumpCallback_;
+    std::function<void(const Frame&)> frameCallback_;
+    bool keepAllFrames_ = false;
+    std::deque<Message> queue_;
+    DisplayMode desktopMode_;
+    std::vector<DisplayMode> offeredModes_;
+    bool modeQueryFails_ = false;
+
     int framesPresented_ = 0;
     Frame lastFrame_;
     std::vector<Frame> allFrames_;
@@ -117,7 +135,18 @@ private:
     DisplayMode modeInForce_;
     bool windowExists_ = false;
     bool windowMinimized_ = false;
+    int windowWidth_ = 0;
+    int windowHeight_ = 0;
+
+    // The pixel format chosen by SetPixelFormat, as OSMesa names it.
+    bool pixelFormatSet_ = false;
+    unsigned colorFormat_ = 0;
+    unsigned colorType_ = 0;
+    int depthBits_ = 0;
     osmesa_context* context_ = nullptr;
+    bool contextCurrent_ = false;
+    // OSMesa draws into this memory at the window's size.
+    std::vector<std::uint8_t> colorBuffer_;
 };
 
 // Runs the whole program (WinMain) on `backend`, installed for the call,
