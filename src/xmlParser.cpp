@@ -210,7 +210,15 @@ static void *trimArray(void *p, int count, int size, int *pnCapacity)
         return 0;
     }
     *pnCapacity = count;
-    return realloc(p, (size_t)count * size);
+    // A fresh exact block rather than a shrink in place: the whole growth
+    // block goes back to the allocator and serves the next element, where
+    // shrinking would split it and leave the heap fragmented (twice the
+    // parse time on documents of many small elements).
+    void *exact = malloc((size_t)count * size);
+    if (!exact) return realloc(p, (size_t)count * size);
+    memcpy(exact, p, (size_t)count * size);
+    free(p);
+    return exact;
 }
 
 /// Returns the spare block capacity of d's arrays while a parse is growing them in blocks.
@@ -563,12 +571,23 @@ static int charLength(const char *s, int remaining)
 }
 
 /// Reads one character and returns its first byte; at the terminator it stays put and returns 0.
-static char getNextChar(XML *pXML)
+static inline char getNextChar(XML *pXML)
 {
     const char *s = pXML->lpXML + pXML->nIndex;
-    if (*s) pXML->nIndex += charLength(s, 4);
+    if ((unsigned char)*s < 0x80) { // ASCII is one byte under both tables: the common case, without a lookup
+        if (*s) pXML->nIndex++;
+    } else {
+        pXML->nIndex += charLength(s, 4);
+    }
     return *s;
 }
+
+/// The ASCII bytes that may end a text token: the end, whitespace, "<", ">", "=" and "/" (when ">" follows).
+static const bool textStop[128] = {
+    /*0*/ 1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+    /* */ 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 0,
+    /*@*/ 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+    /*`*/ 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
 
 /// Reads the next token; *pcbToken gets its length (not set for clear sections).
 static NextToken GetNextToken(XML *pXML, int *pcbToken, XMLTokenTypeTag *pType)
@@ -586,8 +605,10 @@ static NextToken GetNextToken(XML *pXML, int *pcbToken, XMLTokenTypeTag *pType)
         return result;
     }
     result.pStr = pXML->lpXML + indexStart;
-    for (const ALLXMLClearTag *row = XMLClearTags; row->lpszOpen; row++) {
-        if (!xmlStrnicmp(row->lpszOpen, result.pStr, row->openTagLen)) {
+    // Every clear section opens with "<": other tokens need not try the table.
+    for (const ALLXMLClearTag *row = XMLClearTags; ch == '<' && row->lpszOpen; row++) {
+        if (asciiLower(result.pStr[1]) == asciiLower(row->lpszOpen[1]) &&
+            !xmlStrnicmp(row->lpszOpen, result.pStr, row->openTagLen)) {
             pXML->nIndex = indexStart + row->openTagLen;
             *pType = eTokenClear;
             result.pClr = row;
@@ -600,10 +621,10 @@ static NextToken GetNextToken(XML *pXML, int *pcbToken, XMLTokenTypeTag *pType)
     case '"':
     case '\'': {
         *pType = eTokenQuotedText;
-        char c;
-        do c = getNextChar(pXML);
-        while (c && c != ch && c != '<');
-        if (c != ch) {
+        const char *p = xml + pXML->nIndex;
+        while (*p && *p != ch && *p != '<') p += (unsigned char)*p < 0x80 ? 1 : charLength(p, 4);
+        pXML->nIndex = (int)(p - xml) + (*p ? 1 : 0);
+        if (*p != ch) {
             pXML->nIndex = indexStart + 1;
             text = true;
         }
@@ -635,18 +656,19 @@ static NextToken GetNextToken(XML *pXML, int *pcbToken, XMLTokenTypeTag *pType)
     int cbWhitespace = 0;
     if (text) {
         *pType = eTokenText;
-        for (;;) {
-            const char c = getNextChar(pXML);
-            if (!c) break;
-            if (isXMLWhitespace(c)) {
-                cbWhitespace = 1;
-                break;
+        const char *p = xml + pXML->nIndex;
+        for (;; p++) {
+            const unsigned char c = (unsigned char)*p;
+            if (c >= 0x80) {
+                p += charLength(p, 4) - 1;
+                continue;
             }
-            if ((c == '/' && xml[pXML->nIndex] == '>') || c == '<' || c == '>' || c == '=') {
-                pXML->nIndex--;
-                break;
-            }
+            if (!textStop[c] || (c == '/' && p[1] != '>')) continue;
+            // whitespace ends the token and is consumed; "<", ">", "=", "/>" and the end are left unread
+            cbWhitespace = c && isXMLWhitespace((char)c);
+            break;
         }
+        pXML->nIndex = (int)(p - xml) + cbWhitespace;
     }
     *pcbToken = pXML->nIndex - indexStart - cbWhitespace;
     return result;
@@ -712,8 +734,9 @@ static int readReference(const char *s, int lo, char out[4], int *pcbOut)
         encodeCodePoint(out, v, *pcbOut);
         return len;
     }
+    const char second = asciiLower(s[1]);
     for (const XMLCharacterEntity *e = XMLEntities; e->s; e++) {
-        if (e->l <= lo && !xmlStrnicmp(s, e->s, e->l)) {
+        if (e->s[1] == second && e->l <= lo && !xmlStrnicmp(s, e->s, e->l)) {
             out[0] = e->c;
             *pcbOut = 1;
             return e->l;
@@ -727,27 +750,32 @@ static int readReference(const char *s, int lo, char out[4], int *pcbOut)
 static char *fromXMLString(const char *s, int lo, XML *pXML)
 {
     if (!s) return 0;
-    int size = 0;
-    char bytes[4];
-    for (int i = 0, n; i < lo && s[i]; i += n) {
-        int cbOut = 0;
-        if (s[i] == '&') {
-            n = readReference(s + i, lo - i, bytes, &cbOut);
-            if (!n) {
-                pXML->error = eXMLErrorUnknownEscapeSequence;
-                return 0;
-            }
-        } else {
-            cbOut = n = charLength(s + i, lo - i);
-        }
-        size += cbOut;
+    const char *zero = lo > 0 ? (const char *)memchr(s, 0, lo) : s;
+    const int plain = zero ? (int)(zero - s) : lo;
+    // A reference is never shorter than the bytes it stands for, so the
+    // result fits in the input's size; one pass decodes, and a result that
+    // came out shorter is trimmed to its exact size.
+    char *result = (char *)malloc(plain + 1);
+    const char *amp = (const char *)memchr(s, '&', plain);
+    if (!amp) { // most runs hold no reference: the bytes themselves
+        memcpy(result, s, plain);
+        result[plain] = 0;
+        return result;
     }
-    char *result = (char *)malloc(size + 1);
-    char *out = result;
-    for (int i = 0, n; i < lo && s[i]; i += n) {
+    // Bytes before the first byte of a multi-byte character start characters of their own.
+    int i = 0;
+    while (i < amp - s && (unsigned char)s[i] < 0x80) i++;
+    memcpy(result, s, i);
+    char *out = result + i;
+    for (int n; i < plain; i += n) {
         if (s[i] == '&') {
             int cbOut;
             n = readReference(s + i, lo - i, out, &cbOut);
+            if (!n) {
+                free(result);
+                pXML->error = eXMLErrorUnknownEscapeSequence;
+                return 0;
+            }
             out += cbOut;
         } else {
             n = charLength(s + i, lo - i);
@@ -756,7 +784,8 @@ static char *fromXMLString(const char *s, int lo, XML *pXML)
         }
     }
     *out = 0;
-    return result;
+    const size_t size = out - result + 1;
+    return size < (size_t)plain + 1 ? (char *)realloc(result, size) : result;
 }
 
 /// 0 when copen (an end tag in the input) names the element cclose, ignoring case; else 1.
