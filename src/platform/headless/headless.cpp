@@ -25,24 +25,34 @@ int ClosestOsmesaDepth(int requested) {
     return kOsmesaDepthSizes[1];
 }
 
-// Reads the current colour buffer into `frame`, top row first (OpenGL hands
-// rows over bottom-up).
-void ReadFrame(int width, int height, Frame* frame) {
+// 5- and 6-bit channels widened to 8 bits the way GL reads them back.
+std::uint8_t Widen(unsigned value, int bits) {
+    return static_cast<std::uint8_t>((value << (8 - bits)) | (value >> (2 * bits - 8)));
+}
+
+// Copies OSMesa's colour buffer (bottom row first) into `frame`, top row
+// first. Straight from memory: a glReadPixels per presented frame costs
+// several times as much, and long scripted games present thousands.
+void CopyFrame(const std::vector<std::uint8_t>& buffer, bool highColor, int width, int height, Frame* frame) {
     frame->width = width;
     frame->height = height;
     frame->rgba.resize(static_cast<size_t>(width) * height * 4);
-    std::vector<std::uint8_t> bottomUp(frame->rgba.size());
-    // The program's own pixel-store settings must not distort the read.
-    glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glPixelStorei(GL_PACK_ROW_LENGTH, 0);
-    glPixelStorei(GL_PACK_SKIP_ROWS, 0);
-    glPixelStorei(GL_PACK_SKIP_PIXELS, 0);
-    glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, bottomUp.data());
-    glPopClientAttrib();
-    const size_t rowBytes = static_cast<size_t>(width) * 4;
+    const size_t rowPixels = static_cast<size_t>(width);
     for (int y = 0; y < height; ++y) {
-        std::memcpy(&frame->rgba[y * rowBytes], &bottomUp[(height - 1 - y) * rowBytes], rowBytes);
+        std::uint8_t* out = &frame->rgba[y * rowPixels * 4];
+        const size_t sourceRow = static_cast<size_t>(height - 1 - y) * rowPixels;
+        if (!highColor) {
+            std::memcpy(out, &buffer[sourceRow * 4], rowPixels * 4);
+            continue;
+        }
+        const std::uint16_t* in = reinterpret_cast<const std::uint16_t*>(buffer.data()) + sourceRow;
+        for (size_t x = 0; x < rowPixels; ++x, out += 4) {
+            const unsigned pixel = in[x];
+            out[0] = Widen(pixel >> 11, 5);
+            out[1] = Widen((pixel >> 5) & 0x3F, 6);
+            out[2] = Widen(pixel & 0x1F, 5);
+            out[3] = 255;
+        }
     }
 }
 }  // namespace
@@ -145,7 +155,6 @@ bool HeadlessPlatform::SetPixelFormat(int colorBits, int depthBits) {
     if (!windowExists_) return false;
     // 16 bits or fewer: 5-6-5 colour; anything else: 8 bits a channel
     // (OSMesa's packed 3-byte format mangles rows, so 24 bits use RGBA too).
-    // glReadPixels turns either into the RGBA frames the tests read.
     const bool highColor = colorBits > 0 && colorBits <= 16;
     colorFormat_ = highColor ? OSMESA_RGB_565 : OSMESA_RGBA;
     colorType_ = highColor ? GL_UNSIGNED_SHORT_5_6_5 : GL_UNSIGNED_BYTE;
@@ -195,8 +204,8 @@ void HeadlessPlatform::MinimizeWindow() {
 void HeadlessPlatform::SwapBuffers() {
     // Like a swap on a window without a context: nothing is presented.
     if (!contextCurrent_) return;
-    glFinish();
-    ReadFrame(windowWidth_, windowHeight_, &lastFrame_);
+    glFinish();  // OSMesa brings its buffer up to date here
+    CopyFrame(colorBuffer_, colorFormat_ == OSMESA_RGB_565, windowWidth_, windowHeight_, &lastFrame_);
     ++framesPresented_;
     if (frameCallback_) frameCallback_(lastFrame_);
     if (keepAllFrames_) allFrames_.push_back(lastFrame_);
