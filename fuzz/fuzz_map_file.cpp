@@ -12,8 +12,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static FuzzGameWorld world(32, 24);
-    world.WriteFile("Maps/Level1.map", data, size);
+    static HeadlessWorld world(32, 24);
+    world.dir.Write("Maps/Level1.map", std::string(reinterpret_cast<const char *>(data), size));
 
     Map map("Level1");
     if (map.LoadMap()) {

@@ -3,6 +3,7 @@
 // file, once loaded, saves and loads back to the same six values.
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "game_world.h"
 #include "settings.h"
@@ -20,8 +21,8 @@ bool SameValues(const Settings &a, const Settings &b)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static FuzzGameWorld world(0, 0);
-    world.WriteFile("Settings.xml", data, size);
+    static HeadlessWorld world;
+    world.dir.Write("Settings.xml", std::string(reinterpret_cast<const char *>(data), size));
 
     Settings loaded;
     if (!loaded.LoadSettings()) {

@@ -1,0 +1,40 @@
+// The program's state after start-up, without any page running: a private
+// copy of the game folder as the working directory, the off-screen backend
+// installed, and (for a positive size) the window with its GL context, the
+// settings with their defaults and the text writer. For tests, fuzz targets
+// and benchmarks that drive the game's parts directly.
+#pragma once
+
+#include <cstdlib>
+
+#include "gamedir.h"
+#include "headless.h"
+#include "proc.h"
+#include "settings.h"
+#include "texter.h"
+
+class HeadlessWorld {
+public:
+    explicit HeadlessWorld(int width = 0, int height = 0) {
+        platform::Install(&backend);
+        if (width <= 0 || height <= 0) return;
+        backend.SetDesktopMode({width, height, 24});
+        GameSettings = new Settings;
+        GameSettings->GenerateDefaultSettings();
+        ScreenWidth = width;
+        ScreenHeight = height;
+        ScreenColor = 24;
+        if (!InitOpenGL()) std::abort();
+        texter = new Texter;
+        texter->Load();
+    }
+    ~HeadlessWorld() {
+        ReleaseProgram();
+        platform::Install(nullptr);
+    }
+    HeadlessWorld(const HeadlessWorld&) = delete;
+    HeadlessWorld& operator=(const HeadlessWorld&) = delete;
+
+    ScopedGameDir dir;
+    platform::HeadlessPlatform backend;
+};
