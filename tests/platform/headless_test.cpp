@@ -117,15 +117,15 @@ TEST(HeadlessWindow, RecordsMinimiseShowAndDestroy) {
     EXPECT_FALSE(os.WindowExists());
 }
 
-// Clear the screen black, then fill the upper half red.
-void DrawRedTopHalf() {
-    glClearColor(0, 0, 0, 1);
+// Clear the screen to blue-green, then fill the upper half orange.
+void DrawOrangeTopHalf() {
+    glClearColor(0, 0.5f, 1, 1);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    glColor3f(1, 0, 0);
+    glColor3f(1, 0.5f, 0);
     glBegin(GL_QUADS);
     glVertex2f(-1, 0);
     glVertex2f(1, 0);
@@ -134,23 +134,30 @@ void DrawRedTopHalf() {
     glEnd();
 }
 
-TEST(HeadlessFrames, RowZeroIsTheTopOfTheScreen) {
+TEST(HeadlessFrames, TopRowFirstWithTheColoursGlReads) {
     for (int colorBits : {16, 24, 32}) {
         SCOPED_TRACE(testing::Message() << "colour " << colorBits);
         HeadlessPlatform os;
         BringUp(os, 40, 30, colorBits);
-        DrawRedTopHalf();
+        DrawOrangeTopHalf();
         os.SwapBuffers();
         const Frame& frame = os.LastFrame();
         ASSERT_EQ(frame.width, 40);
         ASSERT_EQ(frame.height, 30);
-        for (int y : {0, 14, 15, 29}) {
-            for (int x : {0, 39}) {
+        // Every pixel is the one GL itself reads back from the mirrored row.
+        std::vector<std::uint8_t> bottomUp(40 * 30 * 4);
+        glReadPixels(0, 0, 40, 30, GL_RGBA, GL_UNSIGNED_BYTE, bottomUp.data());
+        for (int y = 0; y < 30; ++y) {
+            for (int x = 0; x < 40; ++x) {
+                const std::uint8_t* gl = &bottomUp[((29 - y) * 40 + x) * 4];
                 const std::uint8_t* p = frame.Pixel(x, y);
-                const bool top = y < 15;
-                EXPECT_EQ(p[0], top ? 255 : 0) << "x " << x << " y " << y;
-                EXPECT_EQ(p[1], 0) << "x " << x << " y " << y;
+                ASSERT_TRUE(p[0] == gl[0] && p[1] == gl[1] && p[2] == gl[2]) << "x " << x << " y " << y;
             }
+        }
+        for (int y : {0, 14, 15, 29}) {
+            const bool top = y < 15;
+            EXPECT_EQ(frame.Pixel(39, y)[0], top ? 255 : 0) << "y " << y;
+            EXPECT_EQ(frame.Pixel(0, y)[2], top ? 0 : 255) << "y " << y;
         }
     }
 }
@@ -176,6 +183,10 @@ TEST(HeadlessFrames, PresentingCountsKeepsAndCostsTime) {
     ASSERT_EQ(os.AllFrames().size(), 3u);
     EXPECT_EQ(os.AllFrames()[1].Pixel(7, 7)[0], 255);
     EXPECT_EQ(os.LastFrame().Pixel(7, 7)[0], 0);
+
+    os.DestroyGameWindow();  // a closed window presents nothing more
+    os.SwapBuffers();
+    EXPECT_EQ(os.FramesPresented(), 3);
 }
 
 TEST(HeadlessGlu, ReachesTheOffscreenContext) {

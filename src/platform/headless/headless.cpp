@@ -202,8 +202,8 @@ void HeadlessPlatform::MinimizeWindow() {
 }
 
 void HeadlessPlatform::SwapBuffers() {
-    // Like a swap on a window without a context: nothing is presented.
-    if (!contextCurrent_) return;
+    // Like a swap without a window or a context: nothing is presented.
+    if (!contextCurrent_ || !windowExists_) return;
     glFinish();  // OSMesa brings its buffer up to date here
     CopyFrame(colorBuffer_, colorFormat_ == OSMESA_RGB_565, windowWidth_, windowHeight_, &lastFrame_);
     ++framesPresented_;

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <vector>
 
@@ -27,6 +28,19 @@ DisplayMode Describe(const SDL_DisplayMode& mode) {
     return {mode.w, mode.h, static_cast<int>(SDL_BITSPERPIXEL(mode.format))};
 }
 
+// Without a display SDL falls back to drivers that draw nowhere; the game
+// would then run unseen and never end. Those count only when asked for.
+bool HasRealDisplay() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const bool invisible = driver && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0);
+    if (invisible && !SDL_getenv("SDL_VIDEODRIVER")) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        SDL_SetError("no window system found");
+        return false;
+    }
+    return true;
+}
+
 void RequestColorBits(int colorBits) {
     const bool highColor = colorBits > 0 && colorBits <= 16;
     SDL_GL_SetAttribute(SDL_GL_RED_SIZE, highColor ? 5 : 8);
@@ -48,8 +62,8 @@ SdlPlatform::SdlPlatform() {
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     // Without capture, a button released outside the window is not a click.
     SDL_SetHint(SDL_HINT_MOUSE_AUTO_CAPTURE, "0");
-    videoReady_ = SDL_Init(SDL_INIT_VIDEO) == 0;
-    if (!videoReady_) std::fprintf(stderr, "tramox: no video: %s\n", SDL_GetError());
+    videoReady_ = SDL_Init(SDL_INIT_VIDEO) == 0 && HasRealDisplay();
+    if (!videoReady_) std::fprintf(stderr, "tramox: no display to show the game on: %s\n", SDL_GetError());
 }
 
 // Destroying the full-screen window gives the display its desktop mode
