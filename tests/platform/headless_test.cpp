@@ -57,13 +57,6 @@ TEST(HeadlessModes, OnlyAnExactOfferedModeIsAccepted) {
     }
 }
 
-TEST(HeadlessModes, AFailedQueryReportsFailure) {
-    HeadlessPlatform os;
-    os.FailModeQuery(true);
-    DisplayMode mode;
-    EXPECT_FALSE(os.QueryCurrentMode(&mode));
-}
-
 TEST(HeadlessPixelFormat, ColourAndDepthFallBackToTheClosestAvailable) {
     const struct {
         int colorBits;
@@ -87,34 +80,6 @@ TEST(HeadlessPixelFormat, ColourAndDepthFallBackToTheClosestAvailable) {
         EXPECT_EQ(depth, c.expectedDepth);
         EXPECT_EQ(os.DepthBits(), depth);
     }
-}
-
-TEST(HeadlessPixelFormat, NeedsAWindowAndAFormatFirst) {
-    HeadlessPlatform os;
-    EXPECT_FALSE(os.SetPixelFormat(32, 32));
-    EXPECT_FALSE(os.CreateContext());
-    ASSERT_TRUE(os.CreateGameWindow("Tramox", 16, 16));
-    EXPECT_FALSE(os.CreateContext());
-    ASSERT_TRUE(os.SetPixelFormat(32, 32));
-    EXPECT_TRUE(os.CreateContext());
-    EXPECT_TRUE(os.ContextExists());
-    os.DeleteContext();
-    EXPECT_FALSE(os.ContextExists());
-}
-
-TEST(HeadlessWindow, RecordsMinimiseShowAndDestroy) {
-    HeadlessPlatform os;
-    EXPECT_FALSE(os.CreateGameWindow("Tramox", 0, 480));
-    EXPECT_FALSE(os.WindowExists());
-    ASSERT_TRUE(os.CreateGameWindow("Tramox", 640, 480));
-    EXPECT_TRUE(os.WindowExists());
-    EXPECT_FALSE(os.WindowMinimized());
-    os.MinimizeWindow();
-    EXPECT_TRUE(os.WindowMinimized());
-    os.ShowWindowNormal();
-    EXPECT_FALSE(os.WindowMinimized());
-    os.DestroyGameWindow();
-    EXPECT_FALSE(os.WindowExists());
 }
 
 // Clear the screen to blue-green, then fill the upper half orange.
@@ -232,8 +197,6 @@ TEST(HeadlessClock, SleepsAdvanceTheVirtualClockAndAreRecorded) {
     os.Sleep(2000);
     EXPECT_EQ(os.Milliseconds(), 2030);
     EXPECT_EQ(os.Sleeps(), (std::vector<unsigned long>{30, 0, 2000}));
-    os.SetCalendarSeconds(1234567);
-    EXPECT_EQ(os.CalendarSeconds(), 1234567);
 }
 
 std::vector<unsigned> Drain(HeadlessPlatform& os) {
@@ -269,21 +232,6 @@ TEST(HeadlessQueue, DeliversInOrderThenAsksTheCallbackWhenEmpty) {
     EXPECT_EQ(Drain(os), (std::vector<unsigned>{platform::kMsgKeyDown, platform::kMsgKeyUp}));
     EXPECT_EQ(calls, 2);
     EXPECT_EQ(os.Now(), 10);
-}
-
-TEST(HeadlessProcess, MessageBoxesAreRecordedAndExitThrows) {
-    HeadlessPlatform os;
-    os.MessageBox("first", "Tramox Error");
-    os.MessageBox("second", "Other");
-    ASSERT_EQ(os.MessageBoxes().size(), 2u);
-    EXPECT_EQ(os.MessageBoxes()[1].text, "second");
-    EXPECT_EQ(os.MessageBoxes()[1].caption, "Other");
-    try {
-        os.ExitProcess(3);
-        ADD_FAILURE() << "ExitProcess returned";
-    } catch (const platform::ProcessExit& exit) {
-        EXPECT_EQ(exit.status, 3);
-    }
 }
 
 TEST(HeadlessFonts, FindsAnInstalledFontForTheGameFace) {
