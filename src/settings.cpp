@@ -48,6 +48,63 @@ int ToInt(const char* text) {
     return static_cast<int>(value);
 }
 
+// Whether text holds only whole UTF-8 sequences. A file read one byte per
+// character (a Latin-1 file) may not: labelled UTF-8, its next reading would
+// take a lone lead byte and the markup after it for one character.
+bool IsUtf8(const unsigned char* s) {
+    while (*s) {
+        int follow;
+        if (*s < 0x80)
+            follow = 0;
+        else if (*s >= 0xC2 && *s <= 0xDF)
+            follow = 1;
+        else if (*s >= 0xE0 && *s <= 0xEF)
+            follow = 2;
+        else if (*s >= 0xF0 && *s <= 0xF4)
+            follow = 3;
+        else
+            return false;
+        for (s++; follow > 0; follow--, s++)
+            if ((*s & 0xC0) != 0x80) return false;
+    }
+    return true;
+}
+
+// Writes the tree with the fixed UTF-8 header, or, when its text is not
+// UTF-8, one byte per character under a Latin-1 declaration, which the next
+// start reads back the same way.
+XMLError WriteSettingsFile(const XMLNode& tree, const char* path) {
+    char* text = tree.createXMLString(0);
+    const bool utf8 = !text || IsUtf8(reinterpret_cast<const unsigned char*>(text));
+    free(text);
+    if (utf8) return tree.writeToFile(path, nullptr, 0);
+    XMLNode::setGlobalOptions(1, 0);
+    return tree.writeToFile(path, "ISO-8859-1", 0);
+}
+
+// Sets each field's element to its value, adding the elements missing.
+void PutValues(const Settings& settings, XMLNode& tree) {
+    for (const Field& field : kFields) {
+        char text[16];
+        std::snprintf(text, sizeof text, "%d", settings.*field.value);
+        XMLNode element = tree.getChildNode(field.element);
+        if (element.isEmpty()) element = tree.addChild(field.element, 0, -1);
+        element.updateText(text, 0);
+    }
+}
+
+// Whether the file at path loads back to the six values as they are now.
+bool ReadsBack(const Settings& settings, const char* path) {
+    XMLNode::IsError = 0;
+    XMLNode file = XMLNode::openFileHelper(path, "Settings");
+    if (XMLNode::IsError) return false;
+    for (const Field& field : kFields) {
+        const char* text = file.getChildNode(field.element).getText(0);
+        if (!text || ToInt(text) != settings.*field.value) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 Settings::Settings()
@@ -82,16 +139,18 @@ int Settings::LoadSettings() {
 }
 
 void Settings::SaveSettings() {
-    for (const Field& field : kFields) {
-        char text[16];
-        std::snprintf(text, sizeof text, "%d", this->*field.value);
-        XMLNode element = xmlDoc.getChildNode(field.element);
-        // An element missing from the loaded file is added, or a value the
-        // player chose during the run would be lost at the next start.
-        if (element.isEmpty()) element = xmlDoc.addChild(field.element, 0, -1);
-        element.updateText(text, 0);
-    }
-    XMLError written = xmlDoc.writeToFile(kTemporaryFile, nullptr, 0);
+    // An element missing from the loaded file is added, or a value the player
+    // chose during the run would be lost at the next start.
+    PutValues(*this, xmlDoc);
+    XMLError written = WriteSettingsFile(xmlDoc, kTemporaryFile);
     if (written == eXMLErrorCannotOpenWriteFile) return;  // nothing was created
+    if (written == eXMLErrorNone && !ReadsBack(*this, kTemporaryFile)) {
+        // Content kept from an odd hand-edited file (a declaration inside an
+        // element, say) can come back as a broken file, and the next start
+        // would throw every value away: the six values alone are written.
+        xmlDoc = XMLNode::parseString("<Settings></Settings>", "Settings", nullptr);
+        PutValues(*this, xmlDoc);
+        written = WriteSettingsFile(xmlDoc, kTemporaryFile);
+    }
     if (written != eXMLErrorNone || std::rename(kTemporaryFile, kSettingsFile) != 0) std::remove(kTemporaryFile);
 }
