@@ -29,6 +29,12 @@ int Map::LoadMap() {
     for (int i = 0; i < height; i++)
         for (int j = 0; j < width; j++) elements[i][j] = new MapElement(data.Cell(j, i).c_str(), j, i, this);
     LoadTextures(data.grassT.c_str(), data.wallT.c_str());
+    cellList = glGenLists(1);
+    if (cellList) {
+        glNewList(cellList, GL_COMPILE);
+        DrawCells();
+        glEndList();
+    }
     return 1;
 }
 
@@ -44,9 +50,18 @@ void Map::LoadTextures(const char* grasst, const char* wallt) {
 void Map::FreeTextures() {
     glDeleteTextures(2, textures);
     textures[0] = textures[1] = 0;
+    if (cellList) glDeleteLists(cellList, 1);
+    cellList = 0;
 }
 
 void Map::Draw() const {
+    if (cellList)
+        glCallList(cellList);
+    else
+        DrawCells();
+}
+
+void Map::DrawCells() const {
     for (int i = 0; i < height; i++)
         for (int j = 0; j < width; j++) elements[i][j]->Draw();
 }

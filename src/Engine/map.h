@@ -24,8 +24,12 @@ public:
     std::string FileName() const;
 
     void LoadTextures(const char* grasst, const char* wallt);
+    // Releases the textures and the compiled cells.
     void FreeTextures();
+    // Draws every cell: replays the cells compiled when the map was loaded.
     void Draw() const;
+    // Draws every cell call by call, as the compiled cells hold them.
+    void DrawCells() const;
     // 1 if cell (X, Y) is a wall; anything outside the grid is wall.
     int IsOnWall(int X, int Y) const;
 
@@ -38,4 +42,7 @@ public:
 private:
     MapElement* elements[kMaxMapSide][kMaxMapSide] = {};
     std::string error;
+    // Display list of all cells; the map never changes after loading, so
+    // each frame replays it instead of issuing every vertex again.
+    unsigned int cellList = 0;
 };

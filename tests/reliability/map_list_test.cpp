@@ -1,0 +1,80 @@
+// The map's compiled cells draw exactly the pixels that drawing the cells
+// one call at a time gives, for every shipped level and a 128 by 128 map.
+#include <GL/gl.h>
+#include <GL/glu.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "Engine/map.h"
+#include "headless_world.h"
+
+namespace {
+
+const int kWidth = 200, kHeight = 150;
+
+// The whole map from above and at a slant, lit as the game lights it.
+std::vector<unsigned char> Render(const Map& map, bool compiled) {
+    glViewport(0, 0, kWidth, kHeight);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(45.0, static_cast<double>(kWidth) / kHeight, 100.0, 20000.0);
+    glMatrixMode(GL_MODELVIEW);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_LIGHT0);
+    glEnable(GL_COLOR_MATERIAL);
+    glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+    const double side = 64.0 * (map.width > map.height ? map.width : map.height);
+    glTranslated(0, 0, -1.3 * side - 200);
+    glRotated(-40, 1, 0, 0);
+    glRotated(-15, 0, 0, 1);
+    glTranslated(-32.0 * map.width, -32.0 * map.height, 0);
+    const GLfloat light[4] = {static_cast<GLfloat>(32 * map.width), 100, 256, 1};
+    glLightfv(GL_LIGHT0, GL_POSITION, light);
+    if (compiled)
+        map.Draw();
+    else
+        map.DrawCells();
+    glFinish();
+    std::vector<unsigned char> pixels(static_cast<size_t>(kWidth) * kHeight * 4);
+    glReadPixels(0, 0, kWidth, kHeight, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    return pixels;
+}
+
+std::string SquareMap(int side) {
+    std::string xml = "<Map><Width>" + std::to_string(side) + "</Width><Height>" + std::to_string(side) +
+                      "</Height><GrassT>moss</GrassT><WallT>cobble</WallT>";
+    for (int y = 0; y < side; y++) {
+        xml += "<Row>";
+        for (int x = 0; x < side; x++)
+            xml += x == 0 || y == 0 || x == side - 1 || y == side - 1 || (x * y) % 7 == 3 ? "<Cell>Wall</Cell>"
+                                                                                         : "<Cell>Grass</Cell>";
+        xml += "</Row>";
+    }
+    return xml + "</Map>";
+}
+
+TEST(MapDrawing, CompiledCellsDrawTheSamePixels) {
+    HeadlessWorld world(kWidth, kHeight);
+    world.dir.Write("Maps/Big.map", SquareMap(128));
+    for (int level = 1; level <= 11; level++) {
+        const std::string name = level <= 10 ? "Level" + std::to_string(level) : "Big";
+        SCOPED_TRACE(name);
+        Map map(name.c_str());
+        ASSERT_EQ(map.LoadMap(), 1) << map.Error();
+        const std::vector<unsigned char> compiled = Render(map, true);
+        const std::vector<unsigned char> cells = Render(map, false);
+        EXPECT_TRUE(compiled == cells);
+        // Something was drawn: not every pixel is the clear colour.
+        EXPECT_NE(std::count(cells.begin(), cells.end(), 0), static_cast<long>(cells.size()));
+        map.FreeTextures();
+    }
+}
+
+}  // namespace
