@@ -40,19 +40,70 @@ public:
     }
     size_t Index(Cell c) const { return static_cast<size_t>(c.y) * Width() + c.x; }
 
-    // The body after the head steps onto `to`, growing when it eats there.
-    Board After(Cell to, bool eats) const {
-        std::vector<Cell> moved{to};
-        moved.insert(moved.end(), body_.begin(), body_.end() - (eats ? 0 : 1));
+    // The body after the head has followed `path`, eating at its end when
+    // the food lies there (the last cell of a path to the food).
+    Board Along(const std::vector<Cell>& path, bool eatsAtEnd = false) const {
+        std::vector<Cell> moved = body_;
+        for (size_t i = 0; i < path.size(); i++) {
+            moved.insert(moved.begin(), path[i]);
+            if (!(eatsAtEnd && i + 1 == path.size())) moved.pop_back();
+        }
         return Board(map_, moved);
     }
 
-    // Whether the head can reach the tail's cell through cells that are free
-    // by the time it gets there: a snake that can always follow its tail
-    // never traps itself.
-    bool HeadReachesTail() const {
-        return Distances(body_.front())[Index(body_.back())] != INT_MAX;
+    // The shortest path from the head to `to` (without the head), or none.
+    std::vector<Cell> PathTo(Cell to) const {
+        std::vector<int> dist = Distances(body_.front());
+        if (dist[Index(to)] == INT_MAX) return {};
+        std::vector<Cell> path{to};
+        // Walk back through neighbours one step nearer; any such neighbour was
+        // free when the search passed it.
+        while (dist[Index(path.back())] > 1) {
+            Cell c = path.back();
+            for (const auto& d : kDirs) {
+                Cell n{c.x + d[0], c.y + d[1]};
+                if (!Wall(n) && dist[Index(n)] == dist[Index(c)] - 1) {
+                    path.push_back(n);
+                    break;
+                }
+            }
+        }
+        std::reverse(path.begin(), path.end());
+        return path;
     }
+
+    // Whether the head can reach the tail's cell, or outlast the body,
+    // through cells that are free by the time it gets there, counting steps
+    // spent wandering (the head's own trail is not counted): a snake that
+    // can always follow its tail never traps itself.
+    bool HeadOutlastsBody() const {
+        const std::vector<int> freeAfter = FreeAfter();
+        const size_t tail = Index(body_.back());
+        std::vector<char> at(freeAfter.size(), 0), next;
+        at[Index(body_.front())] = 1;
+        for (int t = 1; t <= static_cast<int>(body_.size()); t++) {
+            next.assign(at.size(), 0);
+            bool any = false;
+            for (int y = 0; y < Height(); y++)
+                for (int x = 0; x < Width(); x++) {
+                    if (!at[Index({x, y})]) continue;
+                    for (const auto& d : kDirs) {
+                        Cell n{x + d[0], y + d[1]};
+                        if (Wall(n) || freeAfter[Index(n)] > t) continue;
+                        if (Index(n) == tail) return true;
+                        next[Index(n)] = 1;
+                        any = true;
+                    }
+                }
+            if (!any) return false;
+            at.swap(next);
+        }
+        return true;
+    }
+
+    // The same without wandering: a path on which every cell is free when
+    // the head first gets there.
+    bool HeadReachesTail() const { return Distances(body_.front())[Index(body_.back())] != INT_MAX; }
 
     // Time-aware breadth-first distances from `from`.
     std::vector<int> Distances(Cell from) const {
@@ -85,6 +136,11 @@ private:
     std::vector<Cell> body_;
 };
 
+// The key for the step (dx, dy), or none when it is the current one.
+int Turn(int dx, int dy, int hx, int hy) {
+    return dx == hx && dy == hy ? 0 : KeyFor(dx, dy);
+}
+
 }  // namespace
 
 int KeyFor(int dx, int dy) {
@@ -93,7 +149,7 @@ int KeyFor(int dx, int dy) {
     return dy > 0 ? VK_UP : VK_DOWN;
 }
 
-int ChooseKey(const Engine& engine) {
+int Autoplayer::Choose(const Engine& engine) {
     const Snake& snake = *engine.GetSnake();
     std::vector<Cell> body;
     for (int i = 0; i < snake.nElements; i++) body.push_back({snake.Elements[i]->XPos, snake.Elements[i]->YPos});
@@ -101,36 +157,46 @@ int ChooseKey(const Engine& engine) {
     const Cell head = body.front();
     const int hx = snake.Elements[0]->XDir, hy = snake.Elements[0]->YDir;
     const Food* food = engine.GetFood();
+    if (snake.nElements != length_) {
+        length_ = snake.nElements;
+        hungry_ = 0;
+    }
+    hungry_++;
 
-    // Each possible step scored: safe first, then nearest to the food, then
-    // the most room, then straight on.
-    struct Option {
-        int dx, dy;
-        bool safe;
-        int toFood;
-        int room;
-    };
-    std::vector<Option> options;
+    // 1. The shortest way to the food, if the snake can still reach its
+    // tail once it has eaten there.
+    if (food) {
+        std::vector<Cell> path = board.PathTo({food->x, food->y});
+        Board fed = board.Along(path, true);
+        // Wandering to let the body clear the way is a gamble: only taken
+        // after a long time without food.
+        bool safe = fed.HeadReachesTail() || (hungry_ > 2 * board.Width() * board.Height() && fed.HeadOutlastsBody());
+        if (!path.empty() && safe) return Turn(path[0].x - head.x, path[0].y - head.y, hx, hy);
+    }
+
+    // 2. Otherwise a step after which the tail stays reachable, as far from
+    // the tail as possible so the body has time to clear the way; after a
+    // long time without a meal, any such step, to break out of a circle.
+    std::vector<Cell> safe, risky;
     for (const auto& d : kDirs) {
         if (d[0] == -hx && d[1] == -hy) continue;  // reversing is refused
         Cell to{head.x + d[0], head.y + d[1]};
-        if (board.Wall(to)) continue;
-        bool eats = food && to.x == food->x && to.y == food->y;
-        std::vector<int> fromHead = board.Distances(head);
-        if (fromHead[board.Index(to)] != 1) continue;  // a body segment still there
-        Board next = board.After(to, eats);
-        int toFood = INT_MAX;
-        if (food) toFood = eats ? 0 : next.Distances(to)[next.Index({food->x, food->y})];
-        options.push_back({d[0], d[1], next.HeadReachesTail(), toFood, next.ReachableCells(to)});
+        if (board.Wall(to) || board.Distances(head)[board.Index(to)] != 1) continue;
+        (board.Along({to}).HeadReachesTail() ? safe : risky).push_back(to);
     }
+    std::vector<Cell>& options = safe.empty() ? risky : safe;
     if (options.empty()) return 0;
-    auto better = [&](const Option& a, const Option& b) {
-        if (a.safe != b.safe) return a.safe;
-        if (a.toFood != b.toFood) return a.toFood < b.toFood;
-        if (a.room != b.room) return a.room > b.room;
-        return a.dx == hx && a.dy == hy;
-    };
-    const Option best = *std::min_element(options.begin(), options.end(), better);
-    if (best.dx == hx && best.dy == hy) return 0;
-    return KeyFor(best.dx, best.dy);
+    Cell best = options[0];
+    if (hungry_ > 4 * board.Width() * board.Height()) {
+        random_ = random_ * 1103515245u + 12345u;
+        best = options[(random_ >> 16) % options.size()];
+    } else {
+        int bestScore = -1;
+        for (Cell to : options) {
+            Board next = board.Along({to});
+            int score = safe.empty() ? next.ReachableCells(to) : next.Distances(to)[next.Index(body.back())];
+            if (score > bestScore) bestScore = score, best = to;
+        }
+    }
+    return Turn(best.x - head.x, best.y - head.y, hx, hy);
 }

@@ -4,9 +4,17 @@
 
 class Engine;
 
-// Heads for the food along a path that stays clear of the moving body, and
-// only takes a step after which the head can still reach the tail.
-int ChooseKey(const Engine& engine);
+class Autoplayer {
+public:
+    // Takes the shortest way to the food when the snake can still reach its
+    // own tail after eating there; otherwise stalls along the safest step.
+    int Choose(const Engine& engine);
+
+private:
+    int length_ = 0;
+    long hungry_ = 0;  // steps since the last meal
+    unsigned random_ = 1;
+};
 
 // The arrow key for the step (dx, dy).
 int KeyFor(int dx, int dy);

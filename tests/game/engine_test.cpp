@@ -139,8 +139,9 @@ TEST_F(EngineTest, CompletingALevelQueuesTheNextWithTheCameraTheLevelStartedWith
     for (int i = 0; i < 3; i++) e.KeyDown('Q');
     size_t sounds = Sound::Requests().size();
     int framesBefore = 0;
+    Autoplayer player;
     for (int step = 0; step < 2000 && !e.finishRun; step++) {
-        if (int key = ChooseKey(e)) e.KeyDown(key);
+        if (int key = player.Choose(e)) e.KeyDown(key);
         framesBefore = backend.FramesPresented();
         e.Work();
     }
