@@ -171,7 +171,9 @@ void Engine::Work() {
             Draw(k);
             currtime = ClockMs();
             clock_t d = prevtime - currtime + kFrameMs;
-            if (d >= 1 && d <= kFrameMs - 1) Sleep(static_cast<unsigned long>(d));
+            // A frame drawn within the same millisecond (d = 30) sleeps too;
+            // otherwise a fast machine would run the game unpaced.
+            if (d >= 1 && d <= kFrameMs) Sleep(static_cast<unsigned long>(d));
             prevtime = currtime;
         }
     }

@@ -59,8 +59,9 @@ TEST_F(EngineTest, FramesArePacedAgainstThirtyMillisecondsFromTheLastSample) {
         std::vector<unsigned long> sleeps;
     };
     // A frame that takes t ms sleeps 30 - t, and the next one, measured from
-    // the sample before that sleep, none; 0 and 30 ms or more never sleep.
-    const Case cases[] = {{10, {20, 20, 20}}, {25, {5, 5, 5}}, {1, {29, 29, 29}}, {0, {}}, {30, {}}, {45, {}}};
+    // the sample before that sleep, none; 30 ms or more never sleep, and a
+    // frame that costs nothing still keeps the pace.
+    const Case cases[] = {{10, {20, 20, 20}}, {25, {5, 5, 5}}, {1, {29, 29, 29}}, {0, {30, 30, 30}}, {30, {}}, {45, {}}};
     WriteMap(1, kCorridor);
     for (const Case& c : cases) {
         backend.SetFrameCost(c.frameCost);
