@@ -209,14 +209,16 @@ static void *trimArray(void *p, int count, int size, int *pnCapacity)
         *pnCapacity = 0;
         return 0;
     }
-    *pnCapacity = count;
     // A fresh exact block rather than a shrink in place: the whole growth
     // block goes back to the allocator and serves the next element, where
     // shrinking would split it and leave the heap fragmented (twice the
-    // parse time on documents of many small elements).
+    // parse time on documents of many small elements). The order array
+    // holds no attributes, so its count can exceed what it holds.
+    const int held = count < *pnCapacity ? count : *pnCapacity;
+    *pnCapacity = count;
     void *exact = malloc((size_t)count * size);
     if (!exact) return realloc(p, (size_t)count * size);
-    memcpy(exact, p, (size_t)count * size);
+    memcpy(exact, p, (size_t)held * size);
     free(p);
     return exact;
 }

@@ -1,0 +1,61 @@
+// Parser inputs that once broke the faster text and memory handling: each
+// must give the tree the character rules give.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "xmlParser.h"
+
+namespace {
+
+TEST(XmlParse, ManyAttributesBesideContent) {
+    // More attributes than the order array's first block, beside a text: the
+    // element's arrays are trimmed when it closes.
+    std::string xml = "<a";
+    for (int i = 0; i < 200; i++) xml += " n" + std::to_string(i) + "=\"" + std::to_string(i) + "\"";
+    xml += ">t<b/></a>";
+    XMLResults results;
+    XMLNode a = XMLNode::parseString(xml.c_str(), nullptr, &results);
+    ASSERT_EQ(results.error, eXMLErrorNone);
+    EXPECT_EQ(a.nAttribute(), 200);
+    EXPECT_STREQ(a.getAttribute("n199"), "199");
+    EXPECT_STREQ(a.getText(0), "t");
+    EXPECT_EQ(a.nChildNode(), 1);
+}
+
+TEST(XmlParse, ReferencesAreFoundOnlyAtCharacterStarts) {
+    struct Case {
+        const char* name;
+        char utf8;  // the character table in force
+        const char* xml;
+        XMLError error;
+        const char* text;       // the element's first text (null: none checked)
+        const char* attribute;  // its attribute v (null: none checked)
+    } cases[] = {
+        // Under UTF-8, 0xE5 starts a three-byte character that takes "&l"
+        // with it: no reference starts there, and the text stays as it is.
+        {"ampersand inside a UTF-8 sequence", 1, "<a>\xE5&lt;x</a>", eXMLErrorNone, "\xE5&lt;x", nullptr},
+        // One byte per character: the same bytes hold a reference.
+        {"ampersand after a Latin-1 byte", 0, "<a>\xE5&lt;x</a>", eXMLErrorNone, "\xE5<x", nullptr},
+        {"bad reference after a whole sequence", 1, "<a>\xC3\xA9&bad;</a>", eXMLErrorUnknownEscapeSequence, nullptr, nullptr},
+        {"reference after a whole sequence", 1, "<a>\xC3\xA9&amp;</a>", eXMLErrorNone, "\xC3\xA9&", nullptr},
+        // The lead byte takes the quote after it: the value ends at the next one.
+        {"quote inside a UTF-8 sequence", 1, "<a v=\"\xE5\"x\"/>", eXMLErrorNone, nullptr, "\xE5\"x"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        XMLNode::setGlobalOptions(1, c.utf8);
+        XMLResults results;
+        XMLNode a = XMLNode::parseString(c.xml, nullptr, &results);
+        EXPECT_EQ(results.error, c.error);
+        if (c.text) {
+            EXPECT_STREQ(a.getText(0), c.text);
+        }
+        if (c.attribute) {
+            EXPECT_STREQ(a.getAttribute("v"), c.attribute);
+        }
+    }
+    XMLNode::setGlobalOptions(1, 1);
+}
+
+}  // namespace
