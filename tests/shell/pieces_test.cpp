@@ -1,7 +1,9 @@
 // The shell's pieces below the page loop: input scaling, the main menu's
 // buttons, the two-second pages, texture files and the text writer.
 #include <GL/gl.h>
+#include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
@@ -10,16 +12,36 @@
 #include "MenuPages/gameoverpage.h"
 #include "MenuPages/mainpage.h"
 #include "MenuPages/startpage.h"
-#include "Sound/sound.h"
 #include "gamedir.h"
+#include "headless.h"
+#include "proc.h"
 #include "settings.h"
 #include "shell_support.h"
 #include "texter.h"
 #include "texturefile.h"
 
-using namespace shelltest;
-
 namespace {
+
+bool Near(const std::uint8_t* pixel, int r, int g, int b, int tolerance) {
+    return std::abs(pixel[0] - r) <= tolerance && std::abs(pixel[1] - g) <= tolerance &&
+           std::abs(pixel[2] - b) <= tolerance;
+}
+
+// InitOpenGL at 320 by 240 on a private backend; ReleaseProgram after.
+class GLContextTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        platform::Install(&os);
+        ScreenWidth = 320, ScreenHeight = 240, ScreenColor = 32;
+        os.SetOfferedModes({{320, 240, 32}});
+        ASSERT_EQ(InitOpenGL(), 1);
+    }
+    void TearDown() override {
+        ReleaseProgram();
+        platform::Install(nullptr);
+    }
+    platform::HeadlessPlatform os;
+};
 
 TEST_F(GLContextTest, MousePositionsScaleToPageSpace) {
     struct Recorder : PageBase {
@@ -49,19 +71,18 @@ TEST(Rand15Test, FollowsTheClassic15BitGenerator) {
 
 TEST(MainMenuTest, LeftReleaseActsOnlyStrictlyInsideAButton) {
     const std::string none, quit = "GameOver.wav:0", options = "Click.wav:0", play = "Play.wav:0";
-    struct Case {
+    const struct {
         int x, y, but;
         std::string sound;
     } cases[] = {
-        {701, 21, 0, play},  {999, 59, 0, play},  {701, 81, 0, options}, {999, 119, 0, options},
-        {701, 711, 0, quit}, {999, 749, 0, quit}, {700, 40, 0, none},    {1000, 40, 0, none},
-        {850, 20, 0, none},  {850, 60, 0, none},  {850, 80, 0, none},    {850, 120, 0, none},
-        {850, 710, 0, none}, {850, 750, 0, none}, {850, 70, 0, none},    {850, 40, 1, none},
-        {850, 730, 1, none},
+        {701, 21, 0, play}, {999, 59, 0, play}, {701, 81, 0, options}, {999, 119, 0, options}, {701, 711, 0, quit},
+        {999, 749, 0, quit}, {700, 40, 0, none}, {1000, 40, 0, none}, {850, 20, 0, none}, {850, 60, 0, none},
+        {850, 80, 0, none}, {850, 120, 0, none}, {850, 710, 0, none}, {850, 750, 0, none}, {850, 70, 0, none},
+        {850, 40, 1, none}, {850, 730, 1, none},
     };
     Settings settings;  // the game page takes its camera from it
     GameSettings = &settings;
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         Sound::ClearRequests();
         GameRunning = 1;
         MainPage page;
@@ -79,7 +100,7 @@ TEST(MainMenuTest, LeftReleaseActsOnlyStrictlyInsideAButton) {
 // row along the top, then requests its sound, waits two seconds and queues
 // the main menu.
 TEST_F(GLContextTest, TwoSecondPagesShowTheirPictureThenQueueTheMenu) {
-    struct Case {
+    const struct {
         std::function<PageBase*()> make;
         const char *file, *sound;
         int r, g, b;
@@ -89,14 +110,12 @@ TEST_F(GLContextTest, TwoSecondPagesShowTheirPictureThenQueueTheMenu) {
         {[] { return new congratulationsPage; }, "Textures/congratulationsPage.txu", "Win.wav:1", 0, 0, 255},
     };
     ScopedGameDir dir;
-    for (const Case& c : cases) {  // one red row, then the page's own colour; 30 bytes too many
-        std::string bytes;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        std::string bytes;  // one red row, then the page's own colour; 30 bytes too many
         for (int i = 0; i < 256 * 256 + 10; ++i)
             bytes += i < 256 ? std::string("\xff\0\0", 3) : std::string{char(c.r), char(c.g), char(c.b)};
         dir.Write(c.file, bytes);
-    }
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.file);
         Sound::ClearRequests();
         GameRunning = 1;
         std::unique_ptr<PageBase> page(c.make());
@@ -134,9 +153,8 @@ TEST_F(GLContextTest, TextureFileLengths) {
         EXPECT_EQ(LoadTextureFile("Textures\\Probe.txu", texture, filter), length >= kTextureFileBytes);
 
         std::string expected(kTextureFileBytes, '\0');
-        for (size_t i = 0; i < expected.size(); i += 3) {
+        for (size_t i = 0; i < expected.size(); i += 3)
             if ((i / 3 % 256 / 32 + i / 768 / 32) % 2 == 0) expected[i] = expected[i + 2] = '\xff';
-        }
         expected.replace(0, std::min(file.size(), expected.size()), file.substr(0, expected.size()));
         std::string texels(kTextureFileBytes, '\0');
         glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, &texels[0]);
@@ -149,8 +167,8 @@ TEST_F(GLContextTest, TextureFileLengths) {
     }
 }
 
-// Writes text in a pixel projection; returns the lit rows (from the top) and
-// columns, and where the raster position ends up.
+// The lit pixels of text written at (x, y) in a pixel projection, their
+// bounds (rows from the top), and where the raster position ends up.
 struct Text {
     int lit = 0, left = 9999, right = -1, top = 9999, bottom = -1;
     float endX = 0;
@@ -169,13 +187,12 @@ Text Write(platform::HeadlessPlatform& os, Texter& writer, int x, int y, const c
     SwapGLBuffers();
     Text t;
     t.endX = raster[0];
-    for (int py = 0; py < 240; ++py) {
+    for (int py = 0; py < 240; ++py)
         for (int px = 0; px < 320; ++px) {
             if (os.LastFrame().Pixel(px, py)[0] < 128) continue;
             ++t.lit, t.left = std::min(t.left, px), t.right = std::max(t.right, px);
             t.top = std::min(t.top, py), t.bottom = std::max(t.bottom, py);
         }
-    }
     return t;
 }
 
