@@ -81,29 +81,6 @@ TEST(HeadlessFrames, TopRowFirst) {
     }
 }
 
-TEST(HeadlessFrames, PresentingCountsKeepsAndCostsTime) {
-    HeadlessPlatform os;
-    os.SwapBuffers();  // no context yet: nothing is presented
-    EXPECT_EQ(os.FramesPresented(), 0);
-    BringUp(os, 8, 8);
-    os.SetFrameCost(7);
-    os.KeepAllFrames(true);
-    std::vector<std::uint8_t> redSeen;
-    os.SetFrameCallback([&](const platform::Frame& frame) { redSeen.push_back(frame.Pixel(0, 0)[0]); });
-    for (float red : {0.0f, 1.0f, 0.0f}) {
-        glClearColor(red, 0, 0, 1);
-        glClear(GL_COLOR_BUFFER_BIT);
-        os.SwapBuffers();
-    }
-    EXPECT_EQ(os.Now(), 21);
-    EXPECT_EQ(redSeen, (std::vector<std::uint8_t>{0, 255, 0}));
-    ASSERT_EQ(os.AllFrames().size(), 3u);
-    EXPECT_EQ(os.AllFrames()[1].Pixel(7, 7)[0], 255);
-    os.DestroyGameWindow();  // a closed window presents nothing more
-    os.SwapBuffers();
-    EXPECT_EQ(os.FramesPresented(), 3);
-}
-
 TEST(HeadlessGlu, ReachesTheOffscreenContext) {
     HeadlessPlatform os;
     BringUp(os, 32, 32);

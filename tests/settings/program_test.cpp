@@ -15,7 +15,6 @@
 #include "gamedir.h"
 #include "headless.h"
 #include "proc.h"
-#include "settings.h"
 #include "settings_support.h"
 #include "texturefile.h"
 
@@ -88,8 +87,7 @@ TEST_F(SettingsProgram, FirstRunWritesDefaultsAndASecondRunReadsThemBack) {
     second.SetOfferedModes({{800, 600, 16}});
     SixValues read{};
     second.SetFrameCallback([&](const Frame&) {
-        read = {GameSettings->screenWidth, GameSettings->screenHeight, GameSettings->screenColor,
-                GameSettings->engineDistance, GameSettings->engineXAngle, GameSettings->engineZAngle};
+        read = Values(*GameSettings);
         EXPECT_EQ(Mode(second), (std::vector<int>{800, 600, 16}));
     });
     RunScripted(second);

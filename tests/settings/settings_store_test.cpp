@@ -7,7 +7,6 @@
 
 #include "gamedir.h"
 #include "headless.h"
-#include "settings.h"
 #include "settings_support.h"
 
 namespace fs = std::filesystem;
@@ -15,10 +14,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const SixValues kDesktopDefaults = {1920, 1080, 24, 2048, 45, 0};
-
-SixValues Values(const Settings& s) {
-    return {s.screenWidth, s.screenHeight, s.screenColor, s.engineDistance, s.engineXAngle, s.engineZAngle};
-}
 
 class SettingsStore : public ::testing::Test {
 protected:
@@ -126,19 +121,17 @@ TEST_F(SettingsStore, BrokenFilesAreReplacedByDefaults) {
 }
 
 // A save that cannot complete leaves the previous file whole and no
-// temporary file of its own behind.
+// temporary file behind. (A folder taking the temporary name is covered by
+// the reliability tests.)
 TEST_F(SettingsStore, FailedSaveKeepsThePreviousFile) {
     const std::string previous = SettingsFile({800, 600, 16, 1, 2, 3});
     const struct {
         const char* name;
         std::function<void()> sabotage;
         bool load;
-        bool temporaryLeft;  // something not made by the save stays
     } cases[] = {
-        {"temporary name taken by a folder", [&] { fs::create_directory(dir.File("Settings.xml.tmp")); }, true, true},
-        {"temporary file on a full device", [&] { fs::create_symlink("/dev/full", dir.File("Settings.xml.tmp")); },
-         true, false},
-        {"nothing loaded to write", [] {}, false, false},
+        {"temporary file on a full device", [&] { fs::create_symlink("/dev/full", dir.File("Settings.xml.tmp")); }, true},
+        {"nothing loaded to write", [] {}, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -149,8 +142,7 @@ TEST_F(SettingsStore, FailedSaveKeepsThePreviousFile) {
         s.screenWidth = 1280;
         s.SaveSettings();
         EXPECT_EQ(dir.Read("Settings.xml"), previous);
-        EXPECT_EQ(fs::exists(fs::symlink_status(dir.File("Settings.xml.tmp"))), c.temporaryLeft);
-        fs::remove_all(dir.File("Settings.xml.tmp"));
+        EXPECT_FALSE(fs::exists(fs::symlink_status(dir.File("Settings.xml.tmp"))));
     }
 }
 

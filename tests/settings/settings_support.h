@@ -1,11 +1,17 @@
-// Shared by the settings tests: the file's fixed header and its one-line
-// Settings element for six values, as the program writes them.
+// Shared by the settings tests: the six values of a Settings, and the file
+// the program writes for them (fixed header, one-line Settings element).
 #pragma once
 
 #include <array>
 #include <string>
 
+#include "settings.h"
+
 using SixValues = std::array<int, 6>;
+
+inline SixValues Values(const Settings& s) {
+    return {s.screenWidth, s.screenHeight, s.screenColor, s.engineDistance, s.engineXAngle, s.engineZAngle};
+}
 
 const std::string kFileHeader = "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"utf-8\"?>\n";
 
