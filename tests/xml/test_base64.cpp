@@ -1,12 +1,10 @@
-// The Base64 tool: exact sizes, line breaks, and decoding with its warnings
-// and errors.
-#include "xmlParser.h"
-
+// The Base64 tool: exact sizes, line breaks, and decoding with its warnings and errors.
 #include <gtest/gtest.h>
 
 #include <random>
-#include <string>
 #include <vector>
+
+#include "xmlParser.h"
 
 namespace {
 
@@ -16,27 +14,17 @@ std::string encoded(XMLParserBase64Tool &tool, const std::string &data, bool for
     return tool.encode(bytes.data(), static_cast<unsigned int>(bytes.size()), formatted);
 }
 
-TEST(XMLBase64, EncodesGroupsTailsAndLines)
+TEST(XMLBase64, EncodesGroupsTailsAndLinesInExactlyTheMeasuredSize)
 {
     XMLParserBase64Tool tool;
-    const std::pair<std::string, const char *> cases[] = {
-        {"", ""}, {"A", "QQ=="}, {"AB", "QUI="}, {"abc", "YWJj"}, {std::string("\x00\xFF\x10", 3), "AP8Q"}};
-    for (const auto &c : cases) EXPECT_EQ(encoded(tool, c.first, false), c.second);
-
-    std::string line;
-    for (int group = 0; group < 18; group++) line += "Wlpa"; // "ZZZ"
-    EXPECT_EQ(encoded(tool, std::string(54, 'Z'), true), line + "\n");
-    EXPECT_EQ(encoded(tool, std::string(110, 'Z'), true), line + "\n" + line + "\nWlo=");
-    EXPECT_EQ(encoded(tool, std::string(54, 'Z'), false), line);
-}
-
-// What encode writes fills exactly the size it asks for; the empty text
-// still gets the size of one group.
-TEST(XMLBase64, EncodeLengthIsExact)
-{
-    XMLParserBase64Tool tool;
+    const std::string line = "WlpaWlpaWlpaWlpaWlpaWlpaWlpaWlpaWlpaWlpaWlpaWlpaWlpaWlpaWlpaWlpaWlpaWlpa"; // 54 'Z'
+    const std::tuple<std::string, bool, std::string> cases[] = {
+        {"", false, ""}, {"A", false, "QQ=="}, {"AB", false, "QUI="}, {"abc", false, "YWJj"},
+        {std::string("\x00\xFF\x10", 3), false, "AP8Q"}, {std::string(54, 'Z'), false, line},
+        {std::string(54, 'Z'), true, line + "\n"}, {std::string(110, 'Z'), true, line + "\n" + line + "\nWlo="}};
+    for (const auto &[data, formatted, text] : cases) EXPECT_EQ(encoded(tool, data, formatted), text);
     for (int formatted = 0; formatted < 2; formatted++) {
-        EXPECT_EQ(XMLParserBase64Tool::encodeLength(0, formatted), 5);
+        EXPECT_EQ(XMLParserBase64Tool::encodeLength(0, formatted), 5); // the empty text still gets one group
         for (int n = 1; n < 400; n++)
             EXPECT_EQ(XMLParserBase64Tool::encodeLength(n, formatted),
                       static_cast<int>(encoded(tool, std::string(n, 'x'), formatted).size()) + 1);
@@ -45,78 +33,47 @@ TEST(XMLBase64, EncodeLengthIsExact)
 
 TEST(XMLBase64, MeasuresDecodedSize)
 {
-    const struct {
-        const char *text;
-        unsigned int size;
-        XMLError error;
-    } cases[] = {
-        {"", 0, eXMLErrorNone},
-        {"QUI=", 2, eXMLErrorNone},
-        {" Y W\tJ\r\nj\n", 3, eXMLErrorNone},
-        {"QQ==\n", 1, eXMLErrorNone}, // whitespace after the fill: still the fill at the end
-        {"QQ= =\r\n", 1, eXMLErrorNone},
-        {"QQ", 1, eXMLErrorBase64DataSizeIsNotMultipleOf4},
-        {"====", 0, eXMLErrorNone},
-        {"Q-==", 0, eXMLErrorBase64DecodeIllegalCharacter},
-        {"QQ\x80=", 0, eXMLErrorBase64DecodeIllegalCharacter},
-        {"QQ\v=", 0, eXMLErrorBase64DecodeIllegalCharacter},
-    };
-    for (const auto &c : cases) {
+    const std::tuple<const char *, unsigned int, XMLError> cases[] = {
+        {"", 0, eXMLErrorNone}, {"QUI=", 2, eXMLErrorNone}, {" Y W\tJ\r\nj\n", 3, eXMLErrorNone},
+        {"QQ= =\r\n", 1, eXMLErrorNone}, // whitespace after the fill: still the fill at the end
+        {"QQ", 1, eXMLErrorBase64DataSizeIsNotMultipleOf4}, {"====", 0, eXMLErrorNone},
+        {"Q-==", 0, eXMLErrorBase64DecodeIllegalCharacter}, {"QQ\x80=", 0, eXMLErrorBase64DecodeIllegalCharacter},
+        {"QQ\v=", 0, eXMLErrorBase64DecodeIllegalCharacter}};
+    for (const auto &[text, size, expected] : cases) {
         XMLError error = eXMLErrorEmpty;
-        EXPECT_EQ(XMLParserBase64Tool::decodeSize(c.text, &error), c.size) << c.text;
-        EXPECT_EQ(error, c.error) << c.text;
+        EXPECT_EQ(XMLParserBase64Tool::decodeSize(text, &error), size) << text;
+        EXPECT_EQ(error, expected) << text;
     }
 }
 
-TEST(XMLBase64, DecodesIntoTheCallersBuffer)
+TEST(XMLBase64, DecodesIntoTheCallersBufferOrItsOwn)
 {
-    const struct {
-        const char *text;
-        int len;
-        unsigned char result;
-        XMLError error;
-        std::string decoded;
-    } cases[] = {
-        {"YWJjZA==", 4, 2, eXMLErrorNone, "abcd"},
-        {"", 0, 2, eXMLErrorNone, ""},
-        {"YWJj", 2, 0, eXMLErrorBase64DecodeBufferTooSmall, "ab"},
-        {"YWJjZA==", 3, 0, eXMLErrorBase64DecodeBufferTooSmall, "abc"},
+    const std::tuple<const char *, int, unsigned char, XMLError, std::string> cases[] = {
+        {"YWJjZA==", 4, 2, eXMLErrorNone, "abcd"}, {"", 0, 2, eXMLErrorNone, ""},
+        {"YWJj", 2, 0, eXMLErrorBase64DecodeBufferTooSmall, "ab"}, {"YWJjZA==", 3, 0, eXMLErrorBase64DecodeBufferTooSmall, "abc"},
         {"QUJ", 2, 1, eXMLErrorBase64DecodeTruncatedData, "AB"},
         {"QQ==QUI=", 5, 1, eXMLErrorBase64DecodeTruncatedData, "A"}, // stops at the first fill
         {"QQ==!!", 1, 2, eXMLErrorNone, "A"},                         // and reads nothing after it
-        {"YW-j", 3, 0, eXMLErrorBase64DecodeIllegalCharacter, "a"},
-    };
-    for (const auto &c : cases) {
-        std::vector<unsigned char> buffer(c.len + 1, 0xEE);
+        {"YW-j", 3, 0, eXMLErrorBase64DecodeIllegalCharacter, "a"}};
+    for (const auto &[text, len, result, expected, decoded] : cases) {
+        std::vector<unsigned char> buffer(len + 1, 0xEE);
         XMLError error = eXMLErrorEmpty;
-        EXPECT_EQ(XMLParserBase64Tool::decode(c.text, buffer.data(), c.len, &error), c.result) << c.text;
-        EXPECT_EQ(error, c.error) << c.text;
-        EXPECT_EQ(std::string(buffer.begin(), buffer.begin() + c.decoded.size()), c.decoded) << c.text;
-        EXPECT_EQ(buffer[c.len], 0xEE) << c.text << ": wrote past the buffer";
+        EXPECT_EQ(XMLParserBase64Tool::decode(text, buffer.data(), len, &error), result) << text;
+        EXPECT_EQ(error, expected) << text;
+        EXPECT_EQ(std::string(buffer.begin(), buffer.begin() + decoded.size()), decoded) << text;
+        EXPECT_EQ(buffer[len], 0xEE) << text << ": wrote past the buffer";
     }
-}
-
-TEST(XMLBase64, DecodesIntoItsOwnBufferReportingWhatItDecoded)
-{
-    const struct {
-        const char *text;
-        XMLError error;
-        std::string decoded; // empty: a null result
-    } cases[] = {
-        {"YWJj", eXMLErrorNone, "abc"},
-        {"QQ", eXMLErrorBase64DecodeTruncatedData, "A"},
+    const std::tuple<const char *, XMLError, std::string> own[] = { // an empty result: null
         {"QQ==QUI=", eXMLErrorBase64DecodeTruncatedData, "A"}, // measured 5, decoded 1
-        {"Q-==", eXMLErrorBase64DecodeIllegalCharacter, ""},
-        {nullptr, eXMLErrorNone, ""},
-    };
+        {"Q-==", eXMLErrorBase64DecodeIllegalCharacter, ""}, {nullptr, eXMLErrorNone, ""}};
     XMLParserBase64Tool tool;
-    for (const auto &c : cases) {
+    for (const auto &[text, expected, decoded] : own) {
         int length = -1;
         XMLError error = eXMLErrorEmpty;
-        const unsigned char *out = tool.decode(c.text, &length, &error);
-        EXPECT_EQ(error, c.error);
-        ASSERT_EQ(length, static_cast<int>(c.decoded.size()));
-        EXPECT_EQ(out ? std::string(out, out + length) : "", c.decoded);
+        const unsigned char *out = tool.decode(text, &length, &error);
+        EXPECT_EQ(error, expected);
+        ASSERT_EQ(length, static_cast<int>(decoded.size()));
+        EXPECT_EQ(out ? std::string(out, out + length) : "", decoded);
     }
 }
 

@@ -1,0 +1,28 @@
+// Helpers shared by the XML tests.
+#pragma once
+
+#include <string>
+
+#include "xmlParser.h"
+
+// A one-line picture of a tree: "?" marks a declaration, "#" the unnamed
+// wrapper, attributes in parentheses, content in braces in document order
+// (texts quoted, clear sections with their delimiters); "-" is the empty node.
+//   <?xml v="1"?><a b c="d">t<!--x--><e/></a>  ->  ?xml(v=1){a(b c=d){'t' <!--x--> e}}
+std::string xmlDump(const XMLNode &node);
+
+// Each kind's order entries must name its items 0, 1, 2, ... once each.
+void expectOrderInvariant(const XMLNode &node);
+
+// createXMLString as a string ("(null)" for no text), checking the size it reports.
+std::string serialise(const XMLNode &node, int nFormat);
+
+std::string readFile(const std::string &path);
+void writeFile(const std::string &path, const std::string &bytes);
+
+// A private folder under /tmp, removed with everything in it.
+struct TempDir {
+    TempDir();
+    ~TempDir();
+    std::string path;
+};
