@@ -18,30 +18,27 @@ const int kDirs[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
 
 struct Cell {
     int x, y;
-    bool operator==(const Cell& o) const { return x == o.x && y == o.y; }
 };
 
-// The grid as the player sees it: walls, and for each cell the number of
-// steps after which the body segment on it has moved away (0: free now).
+// The grid as the player sees it: walls, and the body, head first.
 class Board {
 public:
     Board(const Map& map, std::vector<Cell> body) : map_(map), body_(std::move(body)) {}
 
-    int Width() const { return map_.width; }
-    int Height() const { return map_.height; }
+    int Area() const { return map_.width * map_.height; }
     bool Wall(Cell c) const { return map_.IsOnWall(c.x, c.y) != 0; }
-    const std::vector<Cell>& Body() const { return body_; }
+    size_t Index(Cell c) const { return static_cast<size_t>(c.y) * map_.width + c.x; }
 
+    // For each cell, the number of steps after which the segment on it has
+    // moved away (0: free now).
     std::vector<int> FreeAfter() const {
-        std::vector<int> t(static_cast<size_t>(Width()) * Height(), 0);
+        std::vector<int> t(static_cast<size_t>(Area()), 0);
         const int n = static_cast<int>(body_.size());
         for (int i = 0; i < n; i++) t[Index(body_[i])] = std::max(t[Index(body_[i])], n - i);
         return t;
     }
-    size_t Index(Cell c) const { return static_cast<size_t>(c.y) * Width() + c.x; }
 
-    // The body after the head has followed `path`, eating at its end when
-    // the food lies there (the last cell of a path to the food).
+    // The body after the head has followed `path`, eating at its end if asked.
     Board Along(const std::vector<Cell>& path, bool eatsAtEnd = false) const {
         std::vector<Cell> moved = body_;
         for (size_t i = 0; i < path.size(); i++) {
@@ -51,13 +48,31 @@ public:
         return Board(map_, moved);
     }
 
+    // Breadth-first distances from `from` through cells free on arrival.
+    std::vector<int> Distances(Cell from) const {
+        std::vector<int> dist(static_cast<size_t>(Area()), INT_MAX);
+        const std::vector<int> freeAfter = FreeAfter();
+        std::deque<Cell> open{from};
+        dist[Index(from)] = 0;
+        while (!open.empty()) {
+            Cell c = open.front();
+            open.pop_front();
+            for (const auto& d : kDirs) {
+                Cell n{c.x + d[0], c.y + d[1]};
+                if (Wall(n) || dist[Index(n)] != INT_MAX || freeAfter[Index(n)] > dist[Index(c)] + 1) continue;
+                dist[Index(n)] = dist[Index(c)] + 1;
+                open.push_back(n);
+            }
+        }
+        return dist;
+    }
+
     // The shortest path from the head to `to` (without the head), or none.
     std::vector<Cell> PathTo(Cell to) const {
         std::vector<int> dist = Distances(body_.front());
         if (dist[Index(to)] == INT_MAX) return {};
         std::vector<Cell> path{to};
-        // Walk back through neighbours one step nearer; any such neighbour was
-        // free when the search passed it.
+        // Any neighbour one step nearer was free when the search passed it.
         while (dist[Index(path.back())] > 1) {
             Cell c = path.back();
             for (const auto& d : kDirs) {
@@ -72,10 +87,11 @@ public:
         return path;
     }
 
-    // Whether the head can reach the tail's cell, or outlast the body,
-    // through cells that are free by the time it gets there, counting steps
-    // spent wandering (the head's own trail is not counted): a snake that
-    // can always follow its tail never traps itself.
+    bool HeadReachesTail() const { return Distances(body_.front())[Index(body_.back())] != INT_MAX; }
+
+    // Whether the head can reach the tail or outlast the body when it may
+    // also wander (its own trail not counted): a snake that can always
+    // follow its tail never traps itself.
     bool HeadOutlastsBody() const {
         const std::vector<int> freeAfter = FreeAfter();
         const size_t tail = Index(body_.back());
@@ -84,15 +100,14 @@ public:
         for (int t = 1; t <= static_cast<int>(body_.size()); t++) {
             next.assign(at.size(), 0);
             bool any = false;
-            for (int y = 0; y < Height(); y++)
-                for (int x = 0; x < Width(); x++) {
+            for (int y = 0; y < map_.height; y++)
+                for (int x = 0; x < map_.width; x++) {
                     if (!at[Index({x, y})]) continue;
                     for (const auto& d : kDirs) {
                         Cell n{x + d[0], y + d[1]};
                         if (Wall(n) || freeAfter[Index(n)] > t) continue;
                         if (Index(n) == tail) return true;
-                        next[Index(n)] = 1;
-                        any = true;
+                        next[Index(n)] = any = 1;
                     }
                 }
             if (!any) return false;
@@ -101,45 +116,10 @@ public:
         return true;
     }
 
-    // The same without wandering: a path on which every cell is free when
-    // the head first gets there.
-    bool HeadReachesTail() const { return Distances(body_.front())[Index(body_.back())] != INT_MAX; }
-
-    // Time-aware breadth-first distances from `from`.
-    std::vector<int> Distances(Cell from) const {
-        std::vector<int> dist(static_cast<size_t>(Width()) * Height(), INT_MAX);
-        const std::vector<int> freeAfter = FreeAfter();
-        std::deque<Cell> open{from};
-        dist[Index(from)] = 0;
-        while (!open.empty()) {
-            Cell c = open.front();
-            open.pop_front();
-            for (const auto& d : kDirs) {
-                Cell n{c.x + d[0], c.y + d[1]};
-                if (Wall(n) || dist[Index(n)] != INT_MAX) continue;
-                int arrive = dist[Index(c)] + 1;
-                if (freeAfter[Index(n)] > arrive) continue;
-                dist[Index(n)] = arrive;
-                open.push_back(n);
-            }
-        }
-        return dist;
-    }
-
-    int ReachableCells(Cell from) const {
-        const std::vector<int> dist = Distances(from);
-        return static_cast<int>(std::count_if(dist.begin(), dist.end(), [](int d) { return d != INT_MAX; }));
-    }
-
 private:
     const Map& map_;
     std::vector<Cell> body_;
 };
-
-// The key for the step (dx, dy), or none when it is the current one.
-int Turn(int dx, int dy, int hx, int hy) {
-    return dx == hx && dy == hy ? 0 : KeyFor(dx, dy);
-}
 
 }  // namespace
 
@@ -156,47 +136,52 @@ int Autoplayer::Choose(const Engine& engine) {
     Board board(*engine.GetMap(), body);
     const Cell head = body.front();
     const int hx = snake.Elements[0]->XDir, hy = snake.Elements[0]->YDir;
-    const Food* food = engine.GetFood();
+    // The key for a step to `to`, or none when it goes straight on.
+    auto turnTo = [&](Cell to) {
+        const int dx = to.x - head.x, dy = to.y - head.y;
+        return dx == hx && dy == hy ? 0 : KeyFor(dx, dy);
+    };
     if (snake.nElements != length_) {
         length_ = snake.nElements;
         hungry_ = 0;
     }
     hungry_++;
 
-    // 1. The shortest way to the food, if the snake can still reach its
-    // tail once it has eaten there.
-    if (food) {
+    // The shortest way to the food, if the tail stays reachable after the
+    // meal; wandering to let the body clear the way is a gamble only taken
+    // after a long time without food.
+    if (const Food* food = engine.GetFood()) {
         std::vector<Cell> path = board.PathTo({food->x, food->y});
         Board fed = board.Along(path, true);
-        // Wandering to let the body clear the way is a gamble: only taken
-        // after a long time without food.
-        bool safe = fed.HeadReachesTail() || (hungry_ > 2 * board.Width() * board.Height() && fed.HeadOutlastsBody());
-        if (!path.empty() && safe) return Turn(path[0].x - head.x, path[0].y - head.y, hx, hy);
+        if (!path.empty() && (fed.HeadReachesTail() || (hungry_ > 2 * board.Area() && fed.HeadOutlastsBody())))
+            return turnTo(path[0]);
     }
 
-    // 2. Otherwise a step after which the tail stays reachable, as far from
-    // the tail as possible so the body has time to clear the way; after a
-    // long time without a meal, any such step, to break out of a circle.
+    // Otherwise a step after which the tail stays reachable, as far from the
+    // tail as possible so the body has time to clear the way; after a long
+    // time without a meal, any such step, to break out of a circle.
     std::vector<Cell> safe, risky;
+    const std::vector<int> fromHead = board.Distances(head);
     for (const auto& d : kDirs) {
         if (d[0] == -hx && d[1] == -hy) continue;  // reversing is refused
         Cell to{head.x + d[0], head.y + d[1]};
-        if (board.Wall(to) || board.Distances(head)[board.Index(to)] != 1) continue;
+        if (board.Wall(to) || fromHead[board.Index(to)] != 1) continue;
         (board.Along({to}).HeadReachesTail() ? safe : risky).push_back(to);
     }
     std::vector<Cell>& options = safe.empty() ? risky : safe;
     if (options.empty()) return 0;
-    Cell best = options[0];
-    if (hungry_ > 4 * board.Width() * board.Height()) {
+    if (hungry_ > 4 * board.Area()) {
         random_ = random_ * 1103515245u + 12345u;
-        best = options[(random_ >> 16) % options.size()];
-    } else {
-        int bestScore = -1;
-        for (Cell to : options) {
-            Board next = board.Along({to});
-            int score = safe.empty() ? next.ReachableCells(to) : next.Distances(to)[next.Index(body.back())];
-            if (score > bestScore) bestScore = score, best = to;
-        }
+        return turnTo(options[(random_ >> 16) % options.size()]);
     }
-    return Turn(best.x - head.x, best.y - head.y, hx, hy);
+    Cell best = options[0];
+    int bestScore = -1;
+    for (Cell to : options) {
+        const std::vector<int> dist = board.Along({to}).Distances(to);
+        // With no safe step, the one that leaves the most room.
+        int score = safe.empty() ? static_cast<int>(dist.size() - std::count(dist.begin(), dist.end(), INT_MAX))
+                                 : dist[board.Index(body.back())];
+        if (score > bestScore) bestScore = score, best = to;
+    }
+    return turnTo(best);
 }

@@ -1,9 +1,7 @@
-// The game page's step: move, bite, meal, paced frames, sounds; its keys.
+// The game page's step: paced frames, blocking, meals, level ends, camera keys.
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <string>
-#include <vector>
+#include <tuple>
 
 #include "Engine/engine.h"
 #include "Engine/food.h"
@@ -19,62 +17,34 @@ namespace {
 
 // Row 1 holds five floor cells: the snake and two more.
 const std::vector<std::string> kCorridor = {"#######", "#.....#", "#######"};
-// The cell ahead of the snake is a wall; the row above is open.
-const std::vector<std::string> kWallAhead = {"######", "#....#", "#...##", "######"};
 
 class EngineTest : public GameTest {
 protected:
     void SetUp() override { StartGraphics(); }
-
-    // Creates and initialises the page for `level` (the page loop's part).
-    Engine& Start(int level = 1) {
-        engine = std::make_unique<Engine>(level);
-        engine->Initialize();
-        return *engine;
-    }
-    // A seed whose first food lands on (x, y) of `rows`.
-    static unsigned SeedPlacingFoodAt(int x, int y, const std::vector<std::string>& rows) {
-        for (unsigned seed = 1;; seed++) {
-            FoodCell f = ExpectedFood(seed, rows);
-            if (f.x == x && f.y == y) return seed;
-        }
-    }
     std::vector<unsigned long> SleepsOfOneStep() {
         size_t before = backend.Sleeps().size();
         engine->Work();
         return {backend.Sleeps().begin() + static_cast<long>(before), backend.Sleeps().end()};
     }
-    std::vector<std::string> SoundsSince(size_t from) const {
-        std::vector<std::string> names;
-        for (size_t i = from; i < Sound::Requests().size(); i++) names.push_back(Sound::Requests()[i].file);
-        return names;
-    }
-
-    std::unique_ptr<Engine> engine;
 };
 
 TEST_F(EngineTest, FramesArePacedAgainstThirtyMillisecondsFromTheLastSample) {
-    struct Case {
-        long frameCost;
-        std::vector<unsigned long> sleeps;
-    };
-    // A frame that takes t ms sleeps 30 - t, and the next one, measured from
-    // the sample before that sleep, none; 30 ms or more never sleep, and a
-    // frame that costs nothing still keeps the pace.
-    const Case cases[] = {{10, {20, 20, 20}}, {25, {5, 5, 5}}, {1, {29, 29, 29}}, {0, {30, 30, 30}}, {30, {}}, {45, {}}};
+    // A frame costing t ms sleeps 30 - t and the next one, measured from the
+    // sample before that sleep, none; a frame costing nothing still sleeps.
+    const std::pair<long, std::vector<unsigned long>> cases[] = {
+        {10, {20, 20, 20}}, {25, {5, 5, 5}}, {1, {29, 29, 29}}, {0, {30, 30, 30}}, {30, {}}, {45, {}}};
     WriteMap(1, kCorridor);
-    for (const Case& c : cases) {
-        backend.SetFrameCost(c.frameCost);
+    for (const auto& [cost, sleeps] : cases) {
+        backend.SetFrameCost(cost);
         Start();
         int frames = backend.FramesPresented();
-        EXPECT_EQ(SleepsOfOneStep(), c.sleeps) << "frame cost " << c.frameCost;
+        EXPECT_EQ(SleepsOfOneStep(), sleeps) << "frame cost " << cost;
         EXPECT_EQ(backend.FramesPresented() - frames, 5);
-        engine->Finish();
     }
 }
 
 TEST_F(EngineTest, ABlockedSnakeWaitsWithoutDrawingOrSleepingUntilItTurns) {
-    WriteMap(1, kWallAhead);
+    WriteMap(1, {"######", "#....#", "#...##", "######"});  // a wall ahead, open above
     backend.SetFrameCost(10);
     Engine& e = Start();
     int frames = backend.FramesPresented();
@@ -91,7 +61,6 @@ TEST_F(EngineTest, ABlockedSnakeWaitsWithoutDrawingOrSleepingUntilItTurns) {
     EXPECT_EQ(e.Collided(), 0);
     EXPECT_EQ(backend.FramesPresented(), frames + 5);
     EXPECT_EQ(e.GetSnake()->CurrY(), 2);
-    e.Finish();
 }
 
 TEST_F(EngineTest, FoodFollowsTheFifteenBitGeneratorSeededWithTheCalendar) {
@@ -103,13 +72,11 @@ TEST_F(EngineTest, FoodFollowsTheFifteenBitGeneratorSeededWithTheCalendar) {
         const Food* food = Start().GetFood();
         ASSERT_NE(food, nullptr);
         FoodCell expected = ExpectedFood(seed, field);
-        EXPECT_EQ(food->x, expected.x) << "seed " << seed;
-        EXPECT_EQ(food->y, expected.y) << "seed " << seed;
-        engine->Finish();
+        EXPECT_EQ(std::make_pair(food->x, food->y), std::make_pair(expected.x, expected.y)) << "seed " << seed;
     }
 }
 
-TEST_F(EngineTest, AMealGrowsTheSnakeAndPlacesTheNextFoodOffTheGrownSnake) {
+TEST_F(EngineTest, AMealGrowsTheSnakeAndTheNextFoodAvoidsTheGrownSnake) {
     WriteMap(1, kCorridor);
     backend.SetCalendarSeconds(SeedPlacingFoodAt(4, 1, kCorridor));
     Engine& e = Start();
@@ -117,22 +84,19 @@ TEST_F(EngineTest, AMealGrowsTheSnakeAndPlacesTheNextFoodOffTheGrownSnake) {
     int frames = backend.FramesPresented();
     e.Work();  // head onto (4, 1): the meal
     EXPECT_EQ(e.GetSnake()->nElements, 4);
-    // The grown tail covers (1, 1), so (5, 1) is the one cell left.
     ASSERT_NE(e.GetFood(), nullptr);
-    EXPECT_EQ(e.GetFood()->x, 5);
+    EXPECT_EQ(e.GetFood()->x, 5);  // the grown tail covers (1, 1)
     EXPECT_EQ(backend.FramesPresented(), frames + 5);
     EXPECT_EQ(SoundsSince(sounds), std::vector<std::string>{"Gulp.wav"});
     EXPECT_EQ(Sound::Requests().back().async, 1);
 
-    // The last meal fills the corridor: no cell is left for food, and the
-    // game goes on without any.
+    // The last meal fills the corridor: the game goes on without food.
     e.Work();
     EXPECT_EQ(e.GetSnake()->nElements, 5);
     EXPECT_EQ(e.GetFood(), nullptr);
     e.Work();
     e.Work();
     EXPECT_EQ(e.finishRun, 0);
-    e.Finish();
 }
 
 TEST_F(EngineTest, CompletingALevelQueuesTheNextWithTheCameraTheLevelStartedWith) {
@@ -157,7 +121,7 @@ TEST_F(EngineTest, CompletingALevelQueuesTheNextWithTheCameraTheLevelStartedWith
     ASSERT_NE(next, nullptr);
     EXPECT_EQ(next->level, 2);
     EXPECT_EQ(next->Distance(), 2048);
-    e.Finish();
+    Stop();
     EXPECT_EQ(GameSettings->engineDistance, 2048 + 96);
 }
 
@@ -168,7 +132,7 @@ TEST_F(EngineTest, EscapeReturnsToTheMenuAndKeepsTheCamera) {
     e.KeyDown(VK_ESCAPE);  // a held key repeats; still one menu
     EXPECT_EQ(e.finishRun, 1);
     EXPECT_NE(dynamic_cast<MainPage*>(static_cast<PageBase*>(nextPage)), nullptr);
-    e.Finish();
+    Stop();
     EXPECT_EQ(GameSettings->engineXAngle, 50);
     EXPECT_EQ(Engine(1).XAngle(), 50);
 }
@@ -176,9 +140,8 @@ TEST_F(EngineTest, EscapeReturnsToTheMenuAndKeepsTheCamera) {
 TEST_F(EngineTest, CameraKeysStopAtTheirLimitsTestedBeforeTheChange) {
     struct Case {
         int distance, xAngle;
-        long key;
-        int presses;
-        int distanceAfter, xAngleAfter, zAngleAfter;
+        char key;
+        int presses, distanceAfter, xAngleAfter, zAngleAfter;
     };
     const Case cases[] = {
         {2048, 45, 'Q', 100, 4096, 45, 0}, {2048, 45, 'E', 100, 1024, 45, 0},
@@ -195,9 +158,9 @@ TEST_F(EngineTest, CameraKeysStopAtTheirLimitsTestedBeforeTheChange) {
         GameSettings->engineZAngle = 0;
         Engine e(1);
         for (int i = 0; i < c.presses; i++) e.KeyDown(c.key);
-        EXPECT_EQ(e.Distance(), c.distanceAfter) << static_cast<char>(c.key) << " from " << c.distance;
-        EXPECT_EQ(e.XAngle(), c.xAngleAfter) << static_cast<char>(c.key) << " from " << c.xAngle;
-        EXPECT_EQ(e.ZAngle(), c.zAngleAfter) << static_cast<char>(c.key);
+        EXPECT_EQ(std::make_tuple(e.Distance(), e.XAngle(), e.ZAngle()),
+                  std::make_tuple(c.distanceAfter, c.xAngleAfter, c.zAngleAfter))
+            << c.key << " from " << c.distance << ", " << c.xAngle;
     }
 }
 

@@ -1,5 +1,6 @@
 #include "game_fixture.h"
 
+#include "Sound/sound.h"
 #include "proc.h"
 #include "settings.h"
 #include "texter.h"
@@ -9,8 +10,7 @@ GameTest::GameTest() {
 }
 
 GameTest::~GameTest() {
-    // Frees whatever start-up made, any queued page included.
-    ReleaseProgram();
+    ReleaseProgram();  // frees whatever start-up made, any queued page included
     platform::Install(nullptr);
 }
 
@@ -28,25 +28,59 @@ void GameTest::StartGraphics(int width, int height) {
 
 void GameTest::WriteMap(int level, const std::vector<std::string>& rows, const std::string& grass,
                         const std::string& wall) {
+    dir.Write("Maps/Level" + std::to_string(level) + ".map", MapXml(rows, grass, wall));
+}
+
+Engine& GameTest::Start(int level) {
+    Stop();
+    engine = std::make_unique<Engine>(level);
+    engine->Initialize();
+    return *engine;
+}
+
+void GameTest::Stop() {
+    if (engine) engine->Finish();
+    engine.reset();
+}
+
+SmallProgram::SmallProgram() {
+    backend.SetDesktopMode({160, 120, 24});
+    Sound::ClearRequests();
+}
+
+std::string RowXml(const std::string& cells) {
+    std::string row = "<Row>";
+    for (char c : cells) row += c == '#' ? "<Cell>Wall</Cell>" : "<Cell>Grass</Cell>";
+    return row + "</Row>\n";
+}
+
+std::string MapXml(const std::vector<std::string>& rows, const std::string& grass, const std::string& wall) {
     std::string xml = "<Map><Width>" + std::to_string(rows[0].size()) + "</Width><Height>" +
                       std::to_string(rows.size()) + "</Height><GrassT>" + grass + "</GrassT><WallT>" + wall +
                       "</WallT>\n";
-    for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
-        xml += "<Row>";
-        for (char c : *row) xml += c == '#' ? "<Cell>Wall</Cell>" : "<Cell>Grass</Cell>";
-        xml += "</Row>\n";
-    }
-    dir.Write("Maps/Level" + std::to_string(level) + ".map", xml + "</Map>\n");
+    for (auto row = rows.rbegin(); row != rows.rend(); ++row) xml += RowXml(*row);
+    return xml + "</Map>\n";
 }
 
 FoodCell ExpectedFood(unsigned seed, const std::vector<std::string>& rows) {
     const int width = static_cast<int>(rows[0].size()), height = static_cast<int>(rows.size());
-    auto floor = [&](int x, int y) { return rows[height - 1 - y][x] != '#'; };
     SRand15(seed);
     for (;;) {
         int fx = Rand15() / (32768 / width);
         int fy = Rand15() / (32768 / height);
         bool onSnake = fy == 1 && fx >= 1 && fx <= 3;
-        if (fx < width && fy < height && !onSnake && floor(fx, fy)) return {fx, fy};
+        if (fx < width && fy < height && !onSnake && rows[height - 1 - fy][fx] != '#') return {fx, fy};
     }
+}
+
+unsigned SeedPlacingFoodAt(int x, int y, const std::vector<std::string>& rows) {
+    unsigned seed = 1;
+    while (ExpectedFood(seed, rows).x != x || ExpectedFood(seed, rows).y != y) seed++;
+    return seed;
+}
+
+std::vector<std::string> SoundsSince(size_t from) {
+    std::vector<std::string> names;
+    for (size_t i = from; i < Sound::Requests().size(); i++) names.push_back(Sound::Requests()[i].file);
+    return names;
 }

@@ -2,23 +2,21 @@
 // naming the file, the cell and the rule, and a failing exit status.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
-#include <string>
-#include <vector>
 
-#include "gamedir.h"
+#include "game_fixture.h"
 
 namespace {
 
 struct CheckResult {
-    int status;
+    int status = -1;
     std::string output;
 };
 
 CheckResult RunMapCheck(const std::string& args) {
-    std::string command = std::string(TRAMOX_BINARY_DIR) + "/tools/mapcheck " + args + " 2>&1";
-    CheckResult result{-1, ""};
-    FILE* pipe = popen(command.c_str(), "r");
+    CheckResult result;
+    FILE* pipe = popen((std::string(TRAMOX_BINARY_DIR) + "/tools/mapcheck " + args + " 2>&1").c_str(), "r");
     if (!pipe) return result;
     char buffer[512];
     while (fgets(buffer, sizeof buffer, pipe)) result.output += buffer;
@@ -27,23 +25,7 @@ CheckResult RunMapCheck(const std::string& args) {
     return result;
 }
 
-// A map file drawn as the player sees it (the last row is row 0).
-std::string MapXml(const std::vector<std::string>& rows) {
-    std::string xml = "<Map><Width>" + std::to_string(rows[0].size()) + "</Width><Height>" +
-                      std::to_string(rows.size()) + "</Height><GrassT>grass</GrassT><WallT>hedge</WallT>";
-    for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
-        xml += "<Row>";
-        for (char c : *row) xml += c == '#' ? "<Cell>Wall</Cell>" : "<Cell>Grass</Cell>";
-        xml += "</Row>";
-    }
-    return xml + "</Map>";
-}
-
-int Lines(const std::string& s) {
-    int n = 0;
-    for (char c : s) n += c == '\n';
-    return n;
-}
+const std::vector<std::string> kArena = {"#########", "#.......#", "#.......#", "#.......#", "#########"};
 
 TEST(MapCheck, EveryShippedMapPasses) {
     std::string files;
@@ -55,53 +37,40 @@ TEST(MapCheck, EveryShippedMapPasses) {
 }
 
 TEST(MapCheck, EachViolationIsOneLineNamingFileCellAndRule) {
-    struct Case {
-        const char* name;
-        std::vector<std::string> rows;
-        std::vector<std::string> lines;  // expected fragments, one per reported line
-    };
-    const Case cases[] = {
-        {"a good map", {"#########", "#.......#", "#.......#", "#.......#", "#########"}, {}},
-        {"gap in the outer wall",
-         {"#########", "#........", "#.......#", "#.......#", "#########"},
+    const std::pair<std::vector<std::string>, std::vector<std::string>> cases[] = {  // rows, one fragment a line
+        {kArena, {}},
+        {{"#########", "#........", "#.......#", "#.......#", "#########"},
          {"cell (8, 3): outer wall", "cell (8, 3): no blind corridor"}},
-        {"start cell walled",
-         {"#########", "#.......#", "#.......#", "#.#.....#", "#########"},
+        {{"#########", "#.......#", "#.......#", "#.#.....#", "#########"},
          {"cell (2, 1): start", "cell (1, 1): no blind corridor"}},
-        {"cut-off region",
-         {"###########", "#......#..#", "#......#..#", "#......####", "###########"},
+        {{"###########", "#......#..#", "#......#..#", "#......####", "###########"},
          {"cell (8, 2): connected: a floor region of 4 cells"}},
-        {"corridor ending blind",
-         {"##########", "####.#####", "####.#####", "#........#", "#........#", "#........#", "##########"},
+        {{"##########", "####.#####", "####.#####", "#........#", "#........#", "#........#", "##########"},
          {"cell (4, 5): no blind corridor: floor with 1 floor neighbour(s)"}},
-        {"room for fewer than twice the target",
-         {"########", "#......#", "#......#", "########"},
+        {{"########", "#......#", "#......#", "########"},
          {"room: 12 floor cells leave too little room for a snake of 10"}},
-        {"fewer floor cells than the target needs",
-         {"#######", "#.....#", "#.....#", "#######"},
-         {"floor count: 10 floor cells, level 1 needs at least 11"}},
+        {{"#######", "#.....#", "#.....#", "#######"}, {"floor count: 10 floor cells, level 1 needs at least 11"}},
     };
-    for (const Case& c : cases) {
+    for (const auto& [rows, lines] : cases) {
         ScopedGameDir dir;
-        dir.Write("Level1.map", MapXml(c.rows));
+        dir.Write("Level1.map", MapXml(rows));
         CheckResult r = RunMapCheck(dir.File("Level1.map"));
-        EXPECT_EQ(r.status, c.lines.empty() ? 0 : 1) << c.name << "\n" << r.output;
-        EXPECT_EQ(Lines(r.output), static_cast<int>(c.lines.size())) << c.name << "\n" << r.output;
-        for (const std::string& fragment : c.lines) {
-            EXPECT_NE(r.output.find(dir.File("Level1.map") + ": " + fragment), std::string::npos)
-                << c.name << "\n" << r.output;
-        }
+        EXPECT_EQ(r.status, lines.empty() ? 0 : 1) << r.output;
+        EXPECT_EQ(std::count(r.output.begin(), r.output.end(), '\n'), static_cast<long>(lines.size())) << r.output;
+        for (const std::string& fragment : lines)
+            EXPECT_NE(r.output.find(dir.File("Level1.map") + ": " + fragment), std::string::npos) << r.output;
     }
 }
 
 TEST(MapCheck, StructureProblemsAndTheLevelComeFromTheFile) {
     ScopedGameDir dir;
     dir.Write("Level3.map", "<Map><Width>300</Width><Height>4</Height></Map>");
-    dir.Write("arena.map", MapXml({"#########", "#.......#", "#.......#", "#.......#", "#########"}));
+    dir.Write("arena.map", MapXml(kArena));
     CheckResult broken = RunMapCheck(dir.File("Level3.map") + " " + dir.File("nothere.map"));
     EXPECT_EQ(broken.status, 1);
-    for (const char* fragment : {"Level3.map: structure: Width must be from 1 to 128", "Level3.map: structure: GrassT is missing",
-                                 "Level3.map: structure: WallT is missing", "nothere.map: structure: the file is missing"})
+    for (const char* fragment : {"Level3.map: structure: Width must be from 1 to 128",
+                                 "Level3.map: structure: GrassT is missing", "Level3.map: structure: WallT is missing",
+                                 "nothere.map: structure: the file is missing"})
         EXPECT_NE(broken.output.find(fragment), std::string::npos) << broken.output;
 
     // The level sets the room a map needs: 21 floor cells are enough for

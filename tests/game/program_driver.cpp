@@ -26,6 +26,10 @@ int ProgramDriver::Run(platform::HeadlessPlatform& backend) {
     PageBase* seen = nullptr;
     long engineSteps = -1;
     bool closing = false;
+    auto close = [&] {
+        closing = true;
+        backend.PostClose();
+    };
     backend.SetFrameCallback([this](const platform::Frame& f) {
         if (frame && dynamic_cast<Engine*>(currentPage)) frame(f);
     });
@@ -35,30 +39,20 @@ int ProgramDriver::Run(platform::HeadlessPlatform& backend) {
             seen = currentPage;
             engineSteps = -1;
             pages.push_back(PageName(currentPage));
-            if (pages.back() == "menu") {
-                bool first = pages.size() <= 2;
-                if (first) {
-                    // The middle of the play button, in client pixels.
-                    b.PostClick((MainPage::kPlayButton.x1 + MainPage::kPlayButton.x2) / 2 * ScreenWidth / 1024,
-                                (MainPage::kPlayButton.y1 + MainPage::kPlayButton.y2) / 2 * ScreenHeight / 768);
-                } else {
-                    closing = true;
-                    b.PostClose();
-                }
-                return;
-            }
+            if (pages.back() == "menu" && pages.size() > 2) return close();
+            if (pages.back() == "menu")  // the middle of the play button, in client pixels
+                return b.PostClick((MainPage::kPlayButton.x1 + MainPage::kPlayButton.x2) / 2 * ScreenWidth / 1024,
+                                   (MainPage::kPlayButton.y1 + MainPage::kPlayButton.y2) / 2 * ScreenHeight / 768);
         }
         auto* engine = dynamic_cast<Engine*>(currentPage);
         if (!engine || engine->Steps() == engineSteps) return;
         // Once per game step: the pump runs again after delivering a key.
         engineSteps = engine->Steps();
-        if (engineSteps > 0) steps++;
-        if (watch && engineSteps > 0) watch(*engine);
-        if (steps >= maxSteps) {
-            closing = true;
-            b.PostClose();
-            return;
+        if (engineSteps > 0) {
+            steps++;
+            if (watch) watch(*engine);
         }
+        if (steps >= maxSteps) return close();
         if (int key = steer ? steer(*engine) : 0) b.PostKeyDown(key);
     });
     return platform::RunProgram(backend);

@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <memory>
-#include <string>
-#include <vector>
+#include <tuple>
 
 #include "Engine/engine.h"
 #include "Engine/food.h"
@@ -18,92 +16,86 @@ namespace {
 
 const double kTanHalfFov = std::tan(22.5 * M_PI / 180.0);
 
-// Screen pixel (from the top-left) of an eye-space point, for the game's
-// 45-degree projection.
 struct Pixel {
     int x, y;
 };
+// Screen pixel (from the top-left) of an eye-space point, for the game's
+// 45-degree projection.
 Pixel Project(double ex, double ey, double ez) {
     const double w = ScreenWidth, h = ScreenHeight;
-    double nx = ex / -ez / kTanHalfFov / (w / h);
-    double ny = ey / -ez / kTanHalfFov;
+    double nx = ex / -ez / kTanHalfFov / (w / h), ny = ey / -ez / kTanHalfFov;
     return {static_cast<int>(std::floor(w / 2 + nx * w / 2)), static_cast<int>(std::floor(h / 2 - ny * h / 2))};
 }
 
-unsigned Rgb(const platform::Frame& f, Pixel p) {
-    const std::uint8_t* c = f.Pixel(p.x, p.y);
+unsigned Rgb(const platform::Frame& f, int x, int y) {
+    const std::uint8_t* c = f.Pixel(x, y);
     return (unsigned{c[0]} << 16) | (unsigned{c[1]} << 8) | c[2];
-}
-
-int LitPixels(const platform::Frame& f) {
-    int n = 0;
-    for (int y = 0; y < f.height; y++)
-        for (int x = 0; x < f.width; x++) n += f.Pixel(x, y)[0] + f.Pixel(x, y)[1] + f.Pixel(x, y)[2] > 0;
-    return n;
 }
 
 class RenderTest : public GameTest {
 protected:
-    // The camera straight above the field, as close as the keys allow.
+    // A 640 by 480 screen with the camera straight above, as close as the
+    // keys allow.
     void LookStraightDown() {
+        StartGraphics(640, 480);
         GameSettings->engineXAngle = 0;
         GameSettings->engineDistance = 1024;
         GameSettings->engineZAngle = 0;
     }
-    Engine& Start() {
-        engine = std::make_unique<Engine>(1);
-        engine->Initialize();
-        return *engine;
+    // Textures/<name>.txu whose 16 by 16 texel block (bx, by) has colour(bx, by).
+    template <typename F>
+    void WriteTexture(const std::string& name, F colour) {
+        std::string bytes(256 * 256 * 3, '\0');
+        for (size_t i = 0; i < bytes.size(); i += 3) {
+            unsigned rgb = colour(static_cast<int>(i / 3 % 256 / 16), static_cast<int>(i / 3 / 256 / 16));
+            bytes[i] = static_cast<char>(rgb >> 16);
+            bytes[i + 1] = static_cast<char>(rgb >> 8);
+            bytes[i + 2] = static_cast<char>(rgb);
+        }
+        dir.Write("Textures/" + name + ".txu", bytes);
     }
-    void TearDown() override {
-        if (engine) engine->Finish();
-    }
-    std::unique_ptr<Engine> engine;
 };
 
-struct ReadOutCase {
-    int width, height;
-    bool shown;
-};
-
-class ReadOutTest : public RenderTest, public ::testing::WithParamInterface<ReadOutCase> {};
+class ReadOutTest : public RenderTest, public ::testing::WithParamInterface<std::tuple<int, int, bool>> {};
 
 // The read-out starts at x = -200 in the plane 384 units ahead: inside the
 // view only when the screen is at least about 1.257 times wider than high.
 TEST_P(ReadOutTest, TheReadOutIsDrawnOnlyWhereItsStartIsInView) {
-    StartGraphics(GetParam().width, GetParam().height);
+    auto [width, height, shown] = GetParam();
+    StartGraphics(width, height);
     Engine& e = Start();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
     e.DrawExtras();
     SwapGLBuffers();
     const platform::Frame& f = backend.LastFrame();
-    if (GetParam().shown) {
-        EXPECT_GT(LitPixels(f), 50);
-    } else {
-        EXPECT_EQ(LitPixels(f), 0);
-    }
+    int lit = 0;
+    for (int y = 0; y < f.height; y++)
+        for (int x = 0; x < f.width; x++) lit += Rgb(f, x, y) != 0;
+    if (shown)
+        EXPECT_GT(lit, 50);
+    else
+        EXPECT_EQ(lit, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Screens, ReadOutTest,
-                         ::testing::Values(ReadOutCase{320, 240, true}, ReadOutCase{400, 240, true},
-                                           ReadOutCase{320, 256, false}, ReadOutCase{300, 300, false}));
+INSTANTIATE_TEST_SUITE_P(Render, ReadOutTest,
+                         ::testing::Values(std::tuple{320, 240, true}, std::tuple{400, 240, true},
+                                           std::tuple{320, 256, false}, std::tuple{300, 300, false}));
 
 TEST_F(RenderTest, CellsShowTheirSixteenthOfTheTextureWhereTheGridPutsThem) {
-    StartGraphics(640, 480);
     LookStraightDown();
-    // Each 16-texel block of the probe textures has its own colour, so the
-    // colour seen over a cell tells which part of the texture it shows.
-    WriteTexture("probefloor", [](int bx, int by) { return unsigned(bx * 16 + 8) << 16 | unsigned(by * 16 + 8) << 8; });
-    WriteTexture("probewall",
-                 [](int bx, int by) { return unsigned(bx * 16 + 8) << 16 | unsigned(by * 16 + 8) << 8 | 0xFF; });
+    // Each texel block has its own colour, so the colour over a cell tells
+    // which part of the texture it shows; walls add blue.
+    auto probe = [](unsigned blue) {
+        return [blue](int bx, int by) { return unsigned(bx * 16 + 8) << 16 | unsigned(by * 16 + 8) << 8 | blue; };
+    };
+    WriteTexture("probefloor", probe(0));
+    WriteTexture("probewall", probe(0xFF));
     const std::vector<std::string> rows = {"##########", "#........#", "#..#.#...#", "#....#...#", "#........#",
                                            "##########"};
     WriteMap(1, rows, "probefloor", "probewall");
     Engine& e = Start();
-    // Unlit, so the colours are the texels themselves; shading is not what
-    // this test looks at.
-    glDisable(GL_LIGHTING);
+    glDisable(GL_LIGHTING);  // the texels themselves, unshaded
     e.Draw();
     SwapGLBuffers();
     const platform::Frame& f = backend.LastFrame();
@@ -114,15 +106,12 @@ TEST_F(RenderTest, CellsShowTheirSixteenthOfTheTextureWhereTheGridPutsThem) {
         for (int x = 0; x < 10; x++) {
             if (!e.GetSnake()->IsClear(x, y) || (e.GetFood()->x == x && e.GetFood()->y == y)) continue;
             const bool wall = rows[5 - y][x] == '#';
-            const unsigned expected = unsigned(x * 16 + 8) << 16 | unsigned(y * 16 + 8) << 8 | (wall ? 0xFF : 0);
-            const double z = wall ? 32 : 1;
-            // Centre and four points a quarter cell inside the corners (nearer
-            // the edge a neighbouring wall block may hide the floor): the cell
-            // covers 64x to 64x + 64 and 64y to 64y + 64.
-            const double inset[5][2] = {{32, 32}, {16, 16}, {48, 16}, {16, 48}, {48, 48}};
-            for (const auto& in : inset) {
-                Pixel p = Project(64.0 * (x - cx) + in[0], 64.0 * (y - cy) + in[1], z - 1024);
-                EXPECT_EQ(Rgb(f, p), expected) << "cell (" << x << ", " << y << ") at +" << in[0] << ",+" << in[1];
+            // The centre and four points a quarter cell inside the corners
+            // (nearer the edge a neighbouring wall block may hide the floor).
+            for (auto [ix, iy] : {std::pair{32, 32}, {16, 16}, {48, 16}, {16, 48}, {48, 48}}) {
+                Pixel p = Project(64.0 * (x - cx) + ix, 64.0 * (y - cy) + iy, (wall ? 32 : 1) - 1024);
+                EXPECT_EQ(Rgb(f, p.x, p.y), probe(wall ? 0xFF : 0)(x, y)) << "cell (" << x << ", " << y << ") at +"
+                                                                            << ix << ",+" << iy;
             }
             checked++;
         }
@@ -130,23 +119,19 @@ TEST_F(RenderTest, CellsShowTheirSixteenthOfTheTextureWhereTheGridPutsThem) {
 }
 
 TEST_F(RenderTest, TheFiveFramesOfAStepGlideFromTheLastCellToAFifthShortOfTheNext) {
-    StartGraphics(640, 480);
     LookStraightDown();
     WriteTexture("grey", [](int, int) { return 0x808080u; });
     const std::vector<std::string> rows = {"############", "#..........#", "############"};
     WriteMap(1, rows, "grey", "grey");
-    unsigned seed = 1;
-    while (ExpectedFood(seed, rows).x != 7) seed++;
-    backend.SetCalendarSeconds(seed);
+    backend.SetCalendarSeconds(SeedPlacingFoodAt(7, 1, rows));
     backend.KeepAllFrames(true);
-    Engine& e = Start();
-    e.Work();  // head from (3, 1) to (4, 1)
+    Start().Work();  // head from (3, 1) to (4, 1)
     ASSERT_EQ(backend.AllFrames().size(), 5u);
 
     const double expectedK[] = {-1.0, -0.8, -0.6, -0.4, -0.2};
     const double unitsPerPixel = (1024 - 32) * kTanHalfFov * (640.0 / 480) / 320;
     for (int i = 0; i < 5; i++) {
-        // The food stands still; the camera follows the gliding head, so the
+        // The camera follows the gliding head past the still food, so the
         // food's blue shows where the head was drawn.
         const platform::Frame& f = backend.AllFrames()[i];
         double sum = 0;
@@ -158,8 +143,7 @@ TEST_F(RenderTest, TheFiveFramesOfAStepGlideFromTheLastCellToAFifthShortOfTheNex
             }
         ASSERT_GT(n, 0) << "frame " << i;
         double foodEyeX = (sum / n - 320) * unitsPerPixel;
-        double k = (64.0 * 7 + 32 - foodEyeX) / 64 - 4;
-        EXPECT_NEAR(k, expectedK[i], 0.03) << "frame " << i;
+        EXPECT_NEAR((64.0 * 7 + 32 - foodEyeX) / 64 - 4, expectedK[i], 0.03) << "frame " << i;
     }
 }
 
