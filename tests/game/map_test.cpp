@@ -2,6 +2,9 @@
 // broken file is turned away with a message instead of a crash.
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <tuple>
+
 #include "Engine/map.h"
 #include "game_fixture.h"
 
@@ -49,8 +52,8 @@ TEST_F(MapTest, CompleteFilesLoadWhateverTheirOrderCaseAndSurplus) {
 
 TEST_F(MapTest, BrokenFilesAreRefusedWithTheFileAndTheProblemNamed) {
     const std::string ok = "<GrassT>g</GrassT><WallT>w</WallT>";
-    const std::pair<const char*, std::string> cases[] = {  // problem, file text ("-": no file)
-        {"missing", "-"},
+    const std::pair<const char*, std::optional<std::string>> cases[] = {  // problem, file text
+        {"missing", std::nullopt},
         {"empty", ""},
         {"no Map element", "<Settings></Settings>"},
         {"not well-formed", "<Map><Width>7</Width></Oops>"},
@@ -70,7 +73,7 @@ TEST_F(MapTest, BrokenFilesAreRefusedWithTheFileAndTheProblemNamed) {
     };
     for (const auto& [problem, xml] : cases) {
         dir.Remove("Maps/Level1.map");
-        if (xml != "-") dir.Write("Maps/Level1.map", xml);
+        if (xml) dir.Write("Maps/Level1.map", *xml);
         Map map("Level1");
         EXPECT_EQ(map.LoadMap(), 0) << problem;
         EXPECT_NE(map.Error().find("Maps/Level1.map"), std::string::npos) << map.Error();
