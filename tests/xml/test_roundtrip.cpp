@@ -8,6 +8,15 @@
 
 namespace {
 
+const char *const kNames[] = {"a", "Map", "x1", "d\xC3\xA9j\xC3\xA0", "\xE5\x90\x8D", "snake_case", "with-dash", "n.dot", "ns:tag"};
+const char *const kAttributeNames[] = {"id", "Flag", "v\xC3\xA9", "data-k", "a.b"};
+// The five escaped characters, other punctuation the parser treats specially,
+// multi-byte UTF-8, an entity written as text, then whitespace.
+const char *const kPieces[] = {"a", "0", "<", ">", "&", "\"", "'", "=", "/", "?", "!", "-", "]", "[", ";", "#",
+                               "&amp;", "\xC3\xA9", "\xE2\x82\xAC", "\xF0\x9F\x98\x80", " ", "\t", "\n", "\r"};
+const int kFirstWhitespacePiece = 20;
+const char *const kClearKinds[][2] = {{"<![CDATA[", "]]>"}, {"<!--", "-->"}, {"<PRE>", "</PRE>"}, {"<!DOCTYPE", ">"}};
+
 class TreeGenerator {
 public:
     explicit TreeGenerator(unsigned seed) : random(seed) {}
@@ -15,40 +24,20 @@ public:
     // A root element, sometimes inside an XML declaration as a file has it.
     XMLNode document()
     {
-        if (!chance(4)) {
-            XMLNode root = XMLNode::createXMLTopNode(pick(kNames));
-            fill(root, 0);
-            return root;
+        const bool declared = chance(4);
+        XMLNode top = XMLNode::createXMLTopNode(declared ? "xml" : pick(kNames), declared);
+        if (declared) {
+            top.addAttribute("version", "1.0");
+            if (chance(2)) top.addAttribute("standalone", nullptr);
         }
-        XMLNode declaration = XMLNode::createXMLTopNode("xml", 1);
-        declaration.addAttribute("version", "1.0");
-        if (chance(2)) declaration.addAttribute("standalone", nullptr);
-        fill(declaration.addChild(pick(kNames)), 1);
-        return declaration;
+        fill(declared ? top.addChild(pick(kNames)) : top, declared);
+        return top;
     }
 
 private:
-    static constexpr const char *kNames[] = {"a", "Map", "x1", "d\xC3\xA9j\xC3\xA0", "\xE5\x90\x8D", "snake_case",
-                                             "with-dash", "n.dot", "ns:tag"};
-    static constexpr const char *kAttributeNames[] = {"id", "Flag", "v\xC3\xA9", "data-k", "a.b"};
-    // The five escaped characters, other punctuation the parser treats
-    // specially, multi-byte UTF-8, an entity written as text, then whitespace.
-    static constexpr const char *kPieces[] = {"a", "0", "<", ">", "&", "\"", "'", "=", "/", "?", "!", "-", "]", "[",
-                                              ";", "#", "&amp;", "\xC3\xA9", "\xE2\x82\xAC", "\xF0\x9F\x98\x80",
-                                              " ", "\t", "\n", "\r"};
-    static constexpr int kFirstWhitespacePiece = 20;
-    static constexpr const char *kClearKinds[][2] = {
-        {"<![CDATA[", "]]>"}, {"<!--", "-->"}, {"<PRE>", "</PRE>"}, {"<!DOCTYPE", ">"}};
-
     template <class T, size_t N> const T &pick(const T (&items)[N]) { return items[random() % N]; }
     bool chance(int oneIn) { return random() % oneIn == 0; }
 
-    // Texts start and end with a character the parser does not trim; values keep any.
-    std::string text()
-    {
-        const char *first = kPieces[random() % kFirstWhitespacePiece];
-        return first + value() + kPieces[random() % kFirstWhitespacePiece];
-    }
     std::string value()
     {
         std::string s;
@@ -65,19 +54,21 @@ private:
         bool lastWasText = false; // two texts in a row would be read back as one
         for (int n = depth < 4 ? random() % 6 : 0; n > 0; n--) {
             const int kind = random() % 3;
-            if (kind == 1) {
-                if (!lastWasText) node.addText(text().c_str());
+            if (kind == 1) { // texts start and end with a character the parser does not trim
+                const char *first = kPieces[random() % kFirstWhitespacePiece];
+                if (!lastWasText) node.addText((first + value() + kPieces[random() % kFirstWhitespacePiece]).c_str());
                 lastWasText = true;
-            } else if (kind == 0) {
+                continue;
+            }
+            if (kind == 0) {
                 fill(node.addChild(pick(kNames)), depth + 1);
-                lastWasText = false;
             } else {
                 const auto &clear = pick(kClearKinds);
                 const std::string v = value();
-                if (v.find(clear[1]) != std::string::npos) continue;
+                if (v.find(clear[1]) != std::string::npos) continue; // it would end the section early
                 node.addClear(v.c_str(), clear[0], clear[1]);
-                lastWasText = false;
             }
+            lastWasText = false;
         }
     }
 
