@@ -2,7 +2,8 @@
 // copy of the game folder as the working directory, the off-screen backend
 // installed, and (for a positive size) the window with its GL context, the
 // settings with their defaults and the text writer. For tests, fuzz targets
-// and benchmarks that drive the game's parts directly.
+// and benchmarks that drive the game's parts directly. Backend is the
+// off-screen backend or a variant of it (one on the real clock, say).
 #pragma once
 
 #include <cstdlib>
@@ -13,9 +14,10 @@
 #include "settings.h"
 #include "texter.h"
 
-class HeadlessWorld {
+template <typename Backend>
+class BasicHeadlessWorld {
 public:
-    explicit HeadlessWorld(int width = 0, int height = 0) {
+    explicit BasicHeadlessWorld(int width = 0, int height = 0) {
         platform::Install(&backend);
         if (width <= 0 || height <= 0) return;
         backend.SetDesktopMode({width, height, 24});
@@ -28,13 +30,17 @@ public:
         texter = new Texter;
         texter->Load();
     }
-    ~HeadlessWorld() {
+    ~BasicHeadlessWorld() {
+        // A whole-program run uninstalls the backend as it ends.
+        platform::Install(&backend);
         ReleaseProgram();
         platform::Install(nullptr);
     }
-    HeadlessWorld(const HeadlessWorld&) = delete;
-    HeadlessWorld& operator=(const HeadlessWorld&) = delete;
+    BasicHeadlessWorld(const BasicHeadlessWorld&) = delete;
+    BasicHeadlessWorld& operator=(const BasicHeadlessWorld&) = delete;
 
     ScopedGameDir dir;
-    platform::HeadlessPlatform backend;
+    Backend backend;
 };
+
+using HeadlessWorld = BasicHeadlessWorld<platform::HeadlessPlatform>;
