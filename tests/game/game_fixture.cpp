@@ -1,5 +1,7 @@
 #include "game_fixture.h"
 
+#include "headless_world.h"
+
 #include "Sound/sound.h"
 #include "proc.h"
 #include "settings.h"
@@ -15,15 +17,7 @@ GameTest::~GameTest() {
 }
 
 void GameTest::StartGraphics(int width, int height) {
-    backend.SetDesktopMode({width, height, 24});
-    GameSettings = new Settings;
-    GameSettings->GenerateDefaultSettings();
-    ScreenWidth = width;
-    ScreenHeight = height;
-    ScreenColor = 24;
-    ASSERT_TRUE(InitOpenGL());
-    texter = new Texter;
-    texter->Load();
+    ASSERT_TRUE(StartHeadlessGraphics(backend, width, height));
 }
 
 void GameTest::WriteMap(int level, const std::vector<std::string>& rows, const std::string& grass,

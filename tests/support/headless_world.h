@@ -14,21 +14,29 @@
 #include "settings.h"
 #include "texter.h"
 
+// What start-up makes before the first page, on a desktop of this size:
+// default settings, the window with its GL context and the text writer.
+// False when the window could not be made.
+inline bool StartHeadlessGraphics(platform::HeadlessPlatform& backend, int width, int height) {
+    backend.SetDesktopMode({width, height, 24});
+    GameSettings = new Settings;
+    GameSettings->GenerateDefaultSettings();
+    ScreenWidth = width;
+    ScreenHeight = height;
+    ScreenColor = 24;
+    if (!InitOpenGL()) return false;
+    texter = new Texter;
+    texter->Load();
+    return true;
+}
+
 template <typename Backend>
 class BasicHeadlessWorld {
 public:
     explicit BasicHeadlessWorld(int width = 0, int height = 0) {
         platform::Install(&backend);
         if (width <= 0 || height <= 0) return;
-        backend.SetDesktopMode({width, height, 24});
-        GameSettings = new Settings;
-        GameSettings->GenerateDefaultSettings();
-        ScreenWidth = width;
-        ScreenHeight = height;
-        ScreenColor = 24;
-        if (!InitOpenGL()) std::abort();
-        texter = new Texter;
-        texter->Load();
+        if (!StartHeadlessGraphics(backend, width, height)) std::abort();
     }
     ~BasicHeadlessWorld() {
         // A whole-program run uninstalls the backend as it ends.
