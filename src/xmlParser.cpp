@@ -5,6 +5,7 @@
 
 #include <cassert>
 #include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -99,6 +100,92 @@ static int xmlStricmp(const char *a, const char *b) { return xmlStrnicmp(a, b, (
 /// True when name is not null and equals the (possibly null) stored name, ignoring case.
 static bool sameName(const char *stored, const char *name) { return stored && name && !xmlStricmp(stored, name); }
 
+// ===== document memory =========================================================
+
+/// One block of a parsed document's memory; its bytes follow the header.
+struct XMLArenaBlock {
+    XMLArenaBlock *next;
+    size_t size;
+};
+
+/// The memory of one parsed document. Its records, names, values, texts and
+/// the exact arrays of its closed elements are carved from a few large
+/// blocks, which go back together when the last of those records is freed:
+/// one allocation per block instead of several per element, and no piece
+/// freed on its own. Whatever an edit adds later comes from malloc; releasing
+/// a piece that lies in a block does nothing.
+struct XMLArena {
+    XMLArenaBlock *blocks; ///< newest (and largest) first: most pieces lie in the first one looked at
+    char *cursor, *end;    ///< free space left in the newest block
+    size_t nextBlockSize;
+    long nRecords;         ///< records carved from the blocks and not yet freed
+};
+
+/// The document being parsed: while set, new records and their strings come from its blocks.
+static XMLArena *parseArena = 0;
+
+static XMLArena *arenaCreate(size_t inputLength)
+{
+    XMLArena *a = (XMLArena *)calloc(1, sizeof(XMLArena));
+    // A tree takes a few times its text; later blocks double, up to 64 MB.
+    if (a) a->nextBlockSize = inputLength < (1u << 20) ? 2 * inputLength + 2048 : (4u << 20);
+    return a;
+}
+
+static void arenaFree(XMLArena *a)
+{
+    for (XMLArenaBlock *b = a->blocks, *next; b; b = next) {
+        next = b->next;
+        free(b);
+    }
+    free(a);
+}
+
+/// n bytes aligned to align (a power of two), or null when memory runs out.
+static void *arenaAlloc(XMLArena *a, size_t n, size_t align)
+{
+    char *p = (char *)(((uintptr_t)a->cursor + align - 1) & ~(uintptr_t)(align - 1));
+    if (!a->cursor || p > a->end || n > (size_t)(a->end - p)) {
+        const size_t size = n + align > a->nextBlockSize ? n + align : a->nextBlockSize;
+        XMLArenaBlock *b = (XMLArenaBlock *)malloc(sizeof(XMLArenaBlock) + size);
+        if (!b) return 0;
+        b->next = a->blocks;
+        b->size = size;
+        a->blocks = b;
+        a->cursor = (char *)(b + 1);
+        a->end = a->cursor + size;
+        if (a->nextBlockSize < (64u << 20)) a->nextBlockSize *= 2;
+        p = (char *)(((uintptr_t)a->cursor + align - 1) & ~(uintptr_t)(align - 1));
+    }
+    a->cursor = p + n;
+    return p;
+}
+
+/// Gives back the unused end of the latest piece p (now `used` bytes long).
+static void arenaShrinkLast(XMLArena *a, char *p, size_t used)
+{
+    if (p + used <= a->cursor && p >= (char *)(a->blocks + 1)) a->cursor = p + used;
+}
+
+static bool arenaOwns(const XMLArena *a, const void *p)
+{
+    for (const XMLArenaBlock *b = a->blocks; b; b = b->next)
+        if ((const char *)p >= (const char *)(b + 1) && (const char *)p < (const char *)(b + 1) + b->size) return true;
+    return false;
+}
+
+/// Frees a string or array of record d, unless it lies in the blocks of d's document.
+static void releasePiece(const XMLNode::XMLNodeDataTag *d, const void *p)
+{
+    if (p && !(d->pArena && arenaOwns(d->pArena, p))) free(const_cast<void *>(p));
+}
+
+/// n bytes for a new string: from the document being parsed, else from malloc.
+static char *newStringBytes(size_t n)
+{
+    return parseArena ? (char *)arenaAlloc(parseArena, n, 1) : (char *)malloc(n);
+}
+
 /// A malloc'd copy of cbData bytes of lpszData (cbData 0: the whole string); null in, null out.
 static char *stringDup(const char *lpszData, int cbData = 0)
 {
@@ -111,24 +198,29 @@ static char *stringDup(const char *lpszData, int cbData = 0)
     return copy;
 }
 
-/// Grows array p so that newsize elements fit: blocks of memInc elements, or exact sizes when memInc is 0.
-/// pnCapacity, when given, tracks the allocated element count and forces growth whenever it would be exceeded.
-static void *myRealloc(void *p, int newsize, int memInc, int sizeofElem, int *pnCapacity = 0)
+/// Grows array p of record d so that newsize elements fit: blocks of memInc elements, or exact sizes when
+/// memInc is 0. *pnCapacity tracks the allocated element count and forces growth whenever it would be exceeded.
+/// An array lying in the document's blocks moves to malloc'd memory (the blocks never grow in place).
+static void *myRealloc(const XMLNode::XMLNodeDataTag *d, void *p, int newsize, int memInc, int sizeofElem,
+                       int *pnCapacity)
 {
     int capacity;
     if (!p) {
         capacity = memInc > newsize ? memInc : newsize;
         p = malloc((size_t)capacity * sizeofElem);
-    } else if (memInc == 0) {
-        capacity = newsize;
-        p = realloc(p, (size_t)capacity * sizeofElem);
-    } else if (newsize % memInc == 0 || (pnCapacity && newsize > *pnCapacity)) {
-        capacity = newsize + memInc;
-        p = realloc(p, (size_t)capacity * sizeofElem);
+    } else if (memInc == 0 || newsize % memInc == 0 || newsize > *pnCapacity) {
+        capacity = memInc == 0 ? newsize : newsize + memInc;
+        if (d->pArena && arenaOwns(d->pArena, p)) {
+            void *moved = malloc((size_t)capacity * sizeofElem);
+            if (moved) memcpy(moved, p, (size_t)mmin(*pnCapacity, capacity) * sizeofElem);
+            p = moved;
+        } else {
+            p = realloc(p, (size_t)capacity * sizeofElem);
+        }
     } else {
         return p;
     }
-    if (pnCapacity) *pnCapacity = capacity;
+    *pnCapacity = capacity;
     return p;
 }
 
@@ -161,9 +253,9 @@ static void removeOrderElement(XMLNode::XMLNodeDataTag *d, XMLElementType t, int
 static void *addToOrder(XMLNode::XMLNodeDataTag *d, int *pos, int nc, void *p, int size, XMLElementType xtype,
                         int *pnCapacity)
 {
-    p = myRealloc(p, nc + 1, memoryIncrease, size, pnCapacity);
+    p = myRealloc(d, p, nc + 1, memoryIncrease, size, pnCapacity);
     const int n = d->nChild + d->nText + d->nClear;
-    d->pOrder = (int *)myRealloc(d->pOrder, n + 1, memoryIncrease * 3, sizeof(int), &d->nOrderCapacity);
+    d->pOrder = (int *)myRealloc(d, d->pOrder, n + 1, memoryIncrease * 3, sizeof(int), &d->nOrderCapacity);
     int *o = d->pOrder;
     if (*pos < 0 || *pos >= n) {
         o[n] = (nc << 2) | xtype;
@@ -193,15 +285,16 @@ void detachFromParent(XMLNode::XMLNodeDataTag *d)
     if (pa->nChild) {
         memmove((void *)(pa->pChild + i), (void *)(pa->pChild + i + 1), (pa->nChild - i) * sizeof(XMLNode));
     } else {
-        free(pa->pChild);
+        releasePiece(pa, pa->pChild);
         pa->pChild = 0;
         pa->nChildCapacity = 0;
     }
     removeOrderElement(pa, eNodeChild, i);
 }
 
-/// Shrinks one array to count elements (freed when empty); used only while parsing.
-static void *trimArray(void *p, int count, int size, int *pnCapacity)
+/// Moves one growth array of a parsed record into an exact array in its document's blocks (freed when
+/// empty); used only while parsing. The growth block goes straight back to serve the next element.
+static void *trimArray(XMLArena *arena, void *p, int count, int size, int *pnCapacity)
 {
     if (!p) return 0;
     if (count == 0) {
@@ -209,15 +302,11 @@ static void *trimArray(void *p, int count, int size, int *pnCapacity)
         *pnCapacity = 0;
         return 0;
     }
-    // A fresh exact block rather than a shrink in place: the whole growth
-    // block goes back to the allocator and serves the next element, where
-    // shrinking would split it and leave the heap fragmented (twice the
-    // parse time on documents of many small elements). The order array
-    // holds no attributes, so its count can exceed what it holds.
+    // The order array holds no attributes, so its count can exceed what it holds.
     const int held = count < *pnCapacity ? count : *pnCapacity;
+    void *exact = arena ? arenaAlloc(arena, (size_t)count * size, sizeof(void *)) : malloc((size_t)count * size);
+    if (!exact) return p;
     *pnCapacity = count;
-    void *exact = malloc((size_t)count * size);
-    if (!exact) return realloc(p, (size_t)count * size);
     memcpy(exact, p, (size_t)held * size);
     free(p);
     return exact;
@@ -227,13 +316,13 @@ static void *trimArray(void *p, int count, int size, int *pnCapacity)
 static void exactMemory(XMLNode::XMLNodeDataTag *d)
 {
     if (memoryIncrease <= 1) return;
-    d->pOrder = (int *)trimArray(d->pOrder, d->nAttribute + d->nChild + d->nText + d->nClear, sizeof(int),
+    d->pOrder = (int *)trimArray(d->pArena, d->pOrder, d->nAttribute + d->nChild + d->nText + d->nClear, sizeof(int),
                                  &d->nOrderCapacity);
-    d->pChild = (XMLNode *)trimArray(d->pChild, d->nChild, sizeof(XMLNode), &d->nChildCapacity);
-    d->pAttribute = (XMLAttribute *)trimArray(d->pAttribute, d->nAttribute, sizeof(XMLAttribute),
+    d->pChild = (XMLNode *)trimArray(d->pArena, d->pChild, d->nChild, sizeof(XMLNode), &d->nChildCapacity);
+    d->pAttribute = (XMLAttribute *)trimArray(d->pArena, d->pAttribute, d->nAttribute, sizeof(XMLAttribute),
                                               &d->nAttributeCapacity);
-    d->pText = (const char **)trimArray(d->pText, d->nText, sizeof(char *), &d->nTextCapacity);
-    d->pClear = (XMLClear *)trimArray(d->pClear, d->nClear, sizeof(XMLClear), &d->nClearCapacity);
+    d->pText = (const char **)trimArray(d->pArena, d->pText, d->nText, sizeof(char *), &d->nTextCapacity);
+    d->pClear = (XMLClear *)trimArray(d->pArena, d->pClear, d->nClear, sizeof(XMLClear), &d->nClearCapacity);
 }
 
 /// Opens a file, reading a backslash in its name as a folder separator.
@@ -259,7 +348,14 @@ XMLNode::XMLNode(XMLNodeDataTag *p) : d(p) { d->ref_count++; }
 
 XMLNode::XMLNode(XMLNodeDataTag *pParent, const char *lpszName, char isDeclaration)
 {
-    d = (XMLNodeDataTag *)calloc(1, sizeof(XMLNodeDataTag));
+    if (parseArena) {
+        d = (XMLNodeDataTag *)arenaAlloc(parseArena, sizeof(XMLNodeDataTag), alignof(XMLNodeDataTag));
+        memset(d, 0, sizeof(XMLNodeDataTag));
+        d->pArena = parseArena;
+        parseArena->nRecords++;
+    } else {
+        d = (XMLNodeDataTag *)calloc(1, sizeof(XMLNodeDataTag));
+    }
     d->lpszName = lpszName;
     d->isDeclaration = isDeclaration;
     d->pParent = pParent;
@@ -299,19 +395,20 @@ void XMLNode::deleteNodeContent(char force)
         if (r->pChild[i].d) r->pChild[i].d->pParent = 0;
         r->pChild[i].deleteNodeContent(force);
     }
-    free(r->pChild);
-    for (int i = 0; i < r->nText; i++) free((void *)r->pText[i]);
-    free(r->pText);
-    for (int i = 0; i < r->nClear; i++) free((void *)r->pClear[i].lpszValue);
-    free(r->pClear);
+    releasePiece(r, r->pChild);
+    for (int i = 0; i < r->nText; i++) releasePiece(r, r->pText[i]);
+    releasePiece(r, r->pText);
+    for (int i = 0; i < r->nClear; i++) releasePiece(r, r->pClear[i].lpszValue);
+    releasePiece(r, r->pClear);
     for (int i = 0; i < r->nAttribute; i++) {
-        free((void *)r->pAttribute[i].lpszName);
-        free((void *)r->pAttribute[i].lpszValue);
+        releasePiece(r, r->pAttribute[i].lpszName);
+        releasePiece(r, r->pAttribute[i].lpszValue);
     }
-    free(r->pAttribute);
-    free(r->pOrder);
-    free((void *)r->lpszName);
-    free(r);
+    releasePiece(r, r->pAttribute);
+    releasePiece(r, r->pOrder);
+    releasePiece(r, r->lpszName);
+    if (!r->pArena) free(r);
+    else if (--r->pArena->nRecords == 0) arenaFree(r->pArena);
 }
 
 XMLNode XMLNode::createXMLTopNode_WOSD(const char *lpszName, char isDeclaration)
@@ -372,7 +469,7 @@ XMLNode XMLNode::addChild(XMLNode childNode, int pos)
 XMLAttribute *XMLNode::addAttribute_WOSD(const char *lpszName, const char *lpszValue)
 {
     if (!lpszName || !d) return &emptyXMLAttribute;
-    d->pAttribute = (XMLAttribute *)myRealloc(d->pAttribute, d->nAttribute + 1, memoryIncrease,
+    d->pAttribute = (XMLAttribute *)myRealloc(d, d->pAttribute, d->nAttribute + 1, memoryIncrease,
                                               sizeof(XMLAttribute), &d->nAttributeCapacity);
     XMLAttribute *a = d->pAttribute + d->nAttribute++;
     a->lpszName = lpszName;
@@ -757,7 +854,8 @@ static char *fromXMLString(const char *s, int lo, XML *pXML)
     // A reference is never shorter than the bytes it stands for, so the
     // result fits in the input's size; one pass decodes, and a result that
     // came out shorter is trimmed to its exact size.
-    char *result = (char *)malloc(plain + 1);
+    char *result = newStringBytes(plain + 1);
+    if (!result) return 0;
     const char *amp = (const char *)memchr(s, '&', plain);
     if (!amp) { // most runs hold no reference: the bytes themselves
         memcpy(result, s, plain);
@@ -774,7 +872,7 @@ static char *fromXMLString(const char *s, int lo, XML *pXML)
             int cbOut;
             n = readReference(s + i, lo - i, out, &cbOut);
             if (!n) {
-                free(result);
+                if (!parseArena) free(result);
                 pXML->error = eXMLErrorUnknownEscapeSequence;
                 return 0;
             }
@@ -787,7 +885,9 @@ static char *fromXMLString(const char *s, int lo, XML *pXML)
     }
     *out = 0;
     const size_t size = out - result + 1;
-    return size < (size_t)plain + 1 ? (char *)realloc(result, size) : result;
+    if (parseArena) arenaShrinkLast(parseArena, result, size);
+    else if (size < (size_t)plain + 1) result = (char *)realloc(result, size);
+    return result;
 }
 
 /// 0 when copen (an end tag in the input) names the element cclose, ignoring case; else 1.
@@ -826,10 +926,14 @@ static void CountLinesAndColumns(const char *lpXML, int nUpto, XMLResults *pResu
     }
 }
 
-/// A malloc'd copy of exactly cb bytes (cb may be 0).
+/// A copy of exactly cb bytes (cb may be 0), from the document being parsed.
 static char *copyBytes(const char *s, int cb)
 {
-    return cb ? stringDup(s, cb) : stringDup("");
+    char *copy = newStringBytes(cb + 1);
+    if (!copy) return 0;
+    memcpy(copy, s, cb);
+    copy[cb] = 0;
+    return copy;
 }
 
 /// Adds the pending text run [lpszText, end) to the element, trimmed and decoded; 0 on a bad reference.
@@ -1013,10 +1117,12 @@ XMLNode XMLNode::parseString(const char *lpszXML, const char *tag, XMLResults *p
         return emptyXMLNode;
     }
     XML xml = {lpszXML, 0, 0, eXMLErrorNone, 0, 0, 1, 0};
+    parseArena = arenaCreate(strlen(lpszXML));
     XMLNode xnode(0, 0, 0);
     memoryIncrease = 50;
     xnode.ParseXMLElement(&xml);
     memoryIncrease = 0;
+    parseArena = 0;
     if (xnode.nChildNode() == 1 && xnode.nElement() == 1) xnode = xnode.getChildNode(0);
     if (xml.error != eXMLErrorNone && xml.error != eXMLErrorMissingEndTag) xnode = emptyXMLNode;
     else if (tag && *tag && !sameName(xnode.getName(), tag)) {
@@ -1500,11 +1606,11 @@ XMLError XMLNode::writeToFile(const char *filename, const char *encoding, char n
 
 namespace {
 
-// Stores value in *slot, freeing what it replaces unless it is that very string.
-void replaceOwnedString(const char **slot, const char *value)
+// Stores value in *slot of record d, releasing what it replaces unless it is that very string.
+void replaceOwnedString(const XMLNode::XMLNodeDataTag *d, const char **slot, const char *value)
 {
     if (*slot == value) return;
-    free(const_cast<char *>(*slot));
+    releasePiece(d, *slot);
     *slot = value;
 }
 
@@ -1519,12 +1625,13 @@ template <class Stored> Stored freeCopiesUnlessStored(Stored stored, const char 
 
 // Closes the gap left by item i of a typed array whose count has not yet been
 // lowered; an emptied array is released.
-template <class Item> void removeArrayItem(Item *&array, int &count, int &capacity, int i)
+template <class Item>
+void removeArrayItem(const XMLNode::XMLNodeDataTag *d, Item *&array, int &count, int &capacity, int i)
 {
     count--;
     memmove(array + i, array + i + 1, (count - i) * sizeof(Item));
     if (count == 0) {
-        free(array);
+        releasePiece(d, array);
         array = NULL;
         capacity = 0;
     }
@@ -1547,7 +1654,7 @@ const char *XMLNode::updateName_WOSD(const char *lpszName)
 {
     // Only the parser's top wrapper is nameless: a name is never taken away.
     if (!d || !lpszName) return NULL;
-    replaceOwnedString(&d->lpszName, lpszName);
+    replaceOwnedString(d, &d->lpszName, lpszName);
     return d->lpszName;
 }
 
@@ -1562,8 +1669,8 @@ XMLAttribute *XMLNode::updateAttribute_WOSD(const char *lpszNewValue, const char
     if (!d) return NULL;
     if (!namesExistingItem(i, d->nAttribute)) return lpszNewName ? addAttribute_WOSD(lpszNewName, lpszNewValue) : NULL;
     XMLAttribute *attribute = d->pAttribute + i;
-    replaceOwnedString(&attribute->lpszValue, lpszNewValue);
-    if (lpszNewName) replaceOwnedString(&attribute->lpszName, lpszNewName);
+    replaceOwnedString(d, &attribute->lpszValue, lpszNewValue);
+    if (lpszNewName) replaceOwnedString(d, &attribute->lpszName, lpszNewName);
     return attribute;
 }
 
@@ -1609,7 +1716,7 @@ const char *XMLNode::updateText_WOSD(const char *lpszNewValue, int i)
 {
     if (!d || !lpszNewValue) return NULL;
     if (!namesExistingItem(i, d->nText)) return addText_WOSD(lpszNewValue, -1);
-    replaceOwnedString(d->pText + i, lpszNewValue);
+    replaceOwnedString(d, d->pText + i, lpszNewValue);
     return lpszNewValue;
 }
 
@@ -1635,7 +1742,7 @@ XMLClear *XMLNode::updateClear_WOSD(const char *lpszNewContent, int i)
     if (!namesExistingItem(i, d->nClear))
         return addClear_WOSD(lpszNewContent, XMLClearTags[0].lpszOpen, XMLClearTags[0].lpszClose, -1);
     XMLClear *clear = d->pClear + i;
-    replaceOwnedString(&clear->lpszValue, lpszNewContent);
+    replaceOwnedString(d, &clear->lpszValue, lpszNewContent);
     return clear;
 }
 
@@ -1686,9 +1793,9 @@ XMLClear *XMLNode::updateClear(XMLClear *newP, XMLClear *oldP)
 void XMLNode::deleteAttribute(int i)
 {
     if (!d || !namesExistingItem(i, d->nAttribute)) return;
-    free(const_cast<char *>(d->pAttribute[i].lpszName));
-    free(const_cast<char *>(d->pAttribute[i].lpszValue));
-    removeArrayItem(d->pAttribute, d->nAttribute, d->nAttributeCapacity, i);
+    releasePiece(d, d->pAttribute[i].lpszName);
+    releasePiece(d, d->pAttribute[i].lpszValue);
+    removeArrayItem(d, d->pAttribute, d->nAttribute, d->nAttributeCapacity, i);
 }
 
 void XMLNode::deleteAttribute(const char *lpszName)
@@ -1704,8 +1811,8 @@ void XMLNode::deleteAttribute(XMLAttribute *a)
 void XMLNode::deleteText(int i)
 {
     if (!d || !namesExistingItem(i, d->nText)) return;
-    free(const_cast<char *>(d->pText[i]));
-    removeArrayItem(d->pText, d->nText, d->nTextCapacity, i);
+    releasePiece(d, d->pText[i]);
+    removeArrayItem(d, d->pText, d->nText, d->nTextCapacity, i);
     removeOrderElement(d, eNodeText, i);
 }
 
@@ -1714,8 +1821,8 @@ void XMLNode::deleteText(const char *lpszValue) { deleteText(indexText(lpszValue
 void XMLNode::deleteClear(int i)
 {
     if (!d || !namesExistingItem(i, d->nClear)) return;
-    free(const_cast<char *>(d->pClear[i].lpszValue));
-    removeArrayItem(d->pClear, d->nClear, d->nClearCapacity, i);
+    releasePiece(d, d->pClear[i].lpszValue);
+    removeArrayItem(d, d->pClear, d->nClear, d->nClearCapacity, i);
     removeOrderElement(d, eNodeClear, i);
 }
 

@@ -31,10 +31,13 @@
 // parseFile, openFileHelper or writeToFile separates folders, so
 // "Maps\\Level1.map" names Maps/Level1.map.
 //
-// Memory: strings and arrays come from malloc and go back with free. The
-// members ending in _WOSD take ownership of the strings they are given
-// (they must come from malloc); the same members without the suffix store
-// copies. Strings returned by queries point into the tree and stay valid
+// Memory: a parsed document's records, strings and arrays are carved from a
+// few large blocks that the document owns; they go back together when the
+// last record of the document is freed, so a handle kept on one element keeps
+// the whole document's blocks. Everything added or replaced later comes from
+// malloc and goes back with free. The members ending in _WOSD take ownership
+// of the strings they are given (they must come from malloc); the same
+// members without the suffix store copies. Strings returned by queries point into the tree and stay valid
 // while their record lives; strings returned by the writer belong to the
 // caller. Names (elements, attributes, entities) compare ignoring ASCII case.
 //
@@ -102,6 +105,7 @@ enum { XML_MAX_NESTING = 1000 };
 
 struct XMLNodeContents;
 struct XML;            // parser state, internal
+struct XMLArena;       // memory blocks of one parsed document, internal
 struct ALLXMLClearTag; // row of the clear-section table, internal
 
 /// Handle to a shared, reference-counted element record; empty when it refers to none.
@@ -120,6 +124,7 @@ public:
         int *pOrder;                     ///< content in document order: (index << 2) | XMLElementType
         int ref_count;                   ///< handles on this record, the parent's slot included
         int nChildCapacity, nTextCapacity, nClearCapacity, nAttributeCapacity, nOrderCapacity; ///< allocated entries
+        XMLArena *pArena;                ///< blocks of the parse that made this record, null for records made by edits
     };
 
     // ----- handles ---------------------------------------------------------
