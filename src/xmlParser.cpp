@@ -119,6 +119,11 @@ struct XMLArena {
     char *cursor, *end;    ///< free space left in the newest block
     size_t nextBlockSize;
     long nRecords;         ///< records carved from the blocks and not yet freed
+    /// While parsing: growth arrays given back by closed elements, by size, for the next elements to reuse.
+    struct Spare {
+        size_t bytes;
+        void *list;
+    } spares[4];
 };
 
 /// The document being parsed: while set, new records and their strings come from its blocks.
@@ -130,6 +135,44 @@ static XMLArena *arenaCreate(size_t inputLength)
     // A tree takes a few times its text; later blocks double, up to 64 MB.
     if (a) a->nextBlockSize = inputLength < (1u << 20) ? 2 * inputLength + 2048 : (4u << 20);
     return a;
+}
+
+/// A malloc'd growth array of `bytes` bytes, reused when a closed element gave one back.
+static void *takeGrowthArray(size_t bytes)
+{
+    if (parseArena)
+        for (XMLArena::Spare &s : parseArena->spares)
+            if (s.bytes == bytes && s.list) {
+                void *p = s.list;
+                s.list = *(void **)p;
+                return p;
+            }
+    return malloc(bytes);
+}
+
+/// Gives back a growth array of `bytes` bytes: kept for reuse during a parse, else freed.
+static void giveBackGrowthArray(void *p, size_t bytes)
+{
+    if (parseArena)
+        for (XMLArena::Spare &s : parseArena->spares)
+            if (s.bytes == bytes || (!s.bytes && !s.list)) {
+                s.bytes = bytes;
+                *(void **)p = s.list;
+                s.list = p;
+                return;
+            }
+    free(p);
+}
+
+/// Frees the growth arrays kept for reuse, at the end of a parse.
+static void arenaFreeSpares(XMLArena *a)
+{
+    for (XMLArena::Spare &s : a->spares)
+        for (void *p = s.list, *next; p; p = next) {
+            next = *(void **)p;
+            free(p);
+        }
+    memset(a->spares, 0, sizeof a->spares);
 }
 
 static void arenaFree(XMLArena *a)
@@ -207,7 +250,7 @@ static void *myRealloc(const XMLNode::XMLNodeDataTag *d, void *p, int newsize, i
     int capacity;
     if (!p) {
         capacity = memInc > newsize ? memInc : newsize;
-        p = malloc((size_t)capacity * sizeofElem);
+        p = takeGrowthArray((size_t)capacity * sizeofElem);
     } else if (memInc == 0 || newsize % memInc == 0 || newsize > *pnCapacity) {
         capacity = memInc == 0 ? newsize : newsize + memInc;
         if (d->pArena && arenaOwns(d->pArena, p)) {
@@ -297,8 +340,9 @@ void detachFromParent(XMLNode::XMLNodeDataTag *d)
 static void *trimArray(XMLArena *arena, void *p, int count, int size, int *pnCapacity)
 {
     if (!p) return 0;
+    const size_t grown = (size_t)*pnCapacity * size;
     if (count == 0) {
-        free(p);
+        giveBackGrowthArray(p, grown);
         *pnCapacity = 0;
         return 0;
     }
@@ -308,7 +352,7 @@ static void *trimArray(XMLArena *arena, void *p, int count, int size, int *pnCap
     if (!exact) return p;
     *pnCapacity = count;
     memcpy(exact, p, (size_t)held * size);
-    free(p);
+    giveBackGrowthArray(p, grown);
     return exact;
 }
 
@@ -692,22 +736,21 @@ static const bool textStop[128] = {
 static NextToken GetNextToken(XML *pXML, int *pcbToken, XMLTokenTypeTag *pType)
 {
     NextToken result = {0, 0};
-    int indexStart;
-    char ch;
-    do {
-        indexStart = pXML->nIndex;
-        ch = getNextChar(pXML);
-    } while (isXMLWhitespace(ch));
+    const char *start = pXML->lpXML + pXML->nIndex;
+    while (isXMLWhitespace(*start)) start++;
+    const int indexStart = (int)(start - pXML->lpXML);
+    pXML->nIndex = indexStart;
+    const char ch = getNextChar(pXML);
     if (!ch) {
         *pcbToken = 0;
         *pType = eTokenError;
         return result;
     }
     result.pStr = pXML->lpXML + indexStart;
-    // Every clear section opens with "<": other tokens need not try the table.
-    for (const ALLXMLClearTag *row = XMLClearTags; ch == '<' && row->lpszOpen; row++) {
-        if (asciiLower(result.pStr[1]) == asciiLower(row->lpszOpen[1]) &&
-            !xmlStrnicmp(row->lpszOpen, result.pStr, row->openTagLen)) {
+    // Every clear section opens with "<": its second character picks the rows worth comparing.
+    const char second = ch == '<' ? asciiLower(result.pStr[1]) : 0;
+    for (const ALLXMLClearTag *row = XMLClearTags; second && row->lpszOpen; row++) {
+        if (second == asciiLower(row->lpszOpen[1]) && !xmlStrnicmp(row->lpszOpen, result.pStr, row->openTagLen)) {
             pXML->nIndex = indexStart + row->openTagLen;
             *pType = eTokenClear;
             result.pClr = row;
@@ -878,7 +921,9 @@ static char *fromXMLString(const char *s, int lo, XML *pXML)
             }
             out += cbOut;
         } else {
-            n = charLength(s + i, lo - i);
+            n = (unsigned char)s[i] < 0x80 ? 1 : charLength(s + i, lo - i);
+            if (n == 1) // the whole run of ASCII bytes up to the next reference or multi-byte character
+                while (i + n < plain && (unsigned char)s[i + n] < 0x80 && s[i + n] != '&') n++;
             memcpy(out, s + i, n);
             out += n;
         }
@@ -977,6 +1022,16 @@ int XMLNode::ParseXMLElement(XML *pXML)
         status = eOutsideTag;
     }
     for (;;) {
+        // Between tags every token up to the next "<" only extends the text run: skip to it in one go.
+        if (status == eOutsideTag) {
+            const char *p = pXML->lpXML + pXML->nIndex;
+            while (isXMLWhitespace(*p)) p++;
+            if (*p && *p != '<') {
+                if (!lpszText) lpszText = p;
+                for (unsigned char c; (c = (unsigned char)*p) && c != '<';) p += c < 0x80 ? 1 : charLength(p, 4);
+            }
+            pXML->nIndex = (int)(p - pXML->lpXML);
+        }
         NextToken token = GetNextToken(pXML, &cbToken, &type);
         if (type == eTokenError) {
             if (!d->isDeclaration && d->pParent) {
@@ -1122,6 +1177,7 @@ XMLNode XMLNode::parseString(const char *lpszXML, const char *tag, XMLResults *p
     memoryIncrease = 50;
     xnode.ParseXMLElement(&xml);
     memoryIncrease = 0;
+    if (parseArena) arenaFreeSpares(parseArena);
     parseArena = 0;
     if (xnode.nChildNode() == 1 && xnode.nElement() == 1) xnode = xnode.getChildNode(0);
     if (xml.error != eXMLErrorNone && xml.error != eXMLErrorMissingEndTag) xnode = emptyXMLNode;
