@@ -44,14 +44,17 @@ std::string ReadTextureName(const XMLNode& root, const char* name, std::vector<s
 
 void ReadCells(const XMLNode& root, MapFileData* out, std::vector<std::string>* problems) {
     out->cells.assign(static_cast<size_t>(out->width) * out->height, std::string());
+    // Each lookup goes on from the previous match: linear in the file, not quadratic.
+    int nextRow = 0;
     for (int y = 0; y < out->height; y++) {
-        XMLNode row = root.getChildNode("Row", y);
+        XMLNode row = root.getChildNode("Row", &nextRow);
         if (row.isEmpty()) {
             problems->push_back("Row " + std::to_string(y) + " is missing (Height is " + std::to_string(out->height) + ")");
             return;
         }
+        int nextCell = 0;
         for (int x = 0; x < out->width; x++) {
-            XMLNode cell = row.getChildNode("Cell", x);
+            XMLNode cell = row.getChildNode("Cell", &nextCell);
             if (cell.isEmpty()) {
                 problems->push_back("Row " + std::to_string(y) + " has no Cell " + std::to_string(x) + " (Width is " +
                                     std::to_string(out->width) + ")");
