@@ -37,6 +37,7 @@ void RunPages() {
         currentPage->Run();
         if (nextPage) {
             delete currentPage;
+            platform::ReturnFreedMemory();
             currentPage = nextPage.Release();
         }
     }

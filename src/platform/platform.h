@@ -104,4 +104,10 @@ public:
 Platform& Current();
 void Install(Platform* backend);
 
+// Gives the memory the program has freed back to the system, where the C
+// library keeps it otherwise. Called between pages, when a finished page's
+// buffers and the renderer's have just been freed. The same for every
+// backend: it concerns the process, not the window system.
+void ReturnFreedMemory();
+
 }  // namespace platform
