@@ -1,8 +1,5 @@
 #include "xml_helpers.h"
 
-#include <gtest/gtest.h>
-#include <stdlib.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>

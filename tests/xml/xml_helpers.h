@@ -1,9 +1,16 @@
 // Helpers shared by the XML tests.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <string>
 
 #include "xmlParser.h"
+
+// The character options and IsError are process-wide: put them back after each test.
+struct XMLOptions : ::testing::Test {
+    void TearDown() override { XMLNode::setGlobalOptions(1, 1), XMLNode::IsError = 0; }
+};
 
 // A one-line picture of a tree: "?" marks a declaration, "#" the unnamed
 // wrapper, attributes in parentheses, content in braces in document order
