@@ -27,8 +27,7 @@ protected:
     ScopedGameDir dir;
 };
 
-// A display that cannot be asked for its mode: zeros, even if the query
-// scribbled into the record before failing.
+// A display that cannot be asked for its mode: zeros, even if the query scribbled first.
 TEST_F(SettingsStore, FailedModeQueryGivesZeroScreenValues) {
     struct : platform::HeadlessPlatform {
         bool QueryCurrentMode(platform::DisplayMode* mode) override { return mode->width = 99, false; }
@@ -39,9 +38,8 @@ TEST_F(SettingsStore, FailedModeQueryGivesZeroScreenValues) {
     EXPECT_EQ(Values(s), (SixValues{0, 0, 0, 2048, 45, 0}));
 }
 
-// Hand-written files: read as the player wrote them, then saved after the
-// options page chose 1280 by 960, keeping the file's own names, order and
-// extra content.
+// Hand-written files: read as the player wrote them, then saved after the options
+// page chose 1280 by 960, keeping the file's own names, order and extra content.
 TEST_F(SettingsStore, ReadsAndUpdatesFilesInTheirOwnShape) {
     struct Case {
         const char* name;
@@ -120,18 +118,20 @@ TEST_F(SettingsStore, BrokenFilesAreReplacedByDefaults) {
     }
 }
 
-// A save that cannot complete leaves the previous file whole and no
-// temporary file behind. (A folder taking the temporary name is covered by
-// the reliability tests.)
-TEST_F(SettingsStore, FailedSaveKeepsThePreviousFile) {
+// A save that cannot complete leaves the previous file (or a folder holding
+// its name) whole and no temporary file behind.
+TEST_F(SettingsStore, FailedSaveKeepsWhatWasThere) {
     const std::string previous = SettingsFile({800, 600, 16, 1, 2, 3});
     const struct {
         const char* name;
         std::function<void()> sabotage;
-        bool load;
+        bool load, folder;
     } cases[] = {
-        {"temporary file on a full device", [&] { fs::create_symlink("/dev/full", dir.File("Settings.xml.tmp")); }, true},
-        {"nothing loaded to write", [] {}, false},
+        {"temporary file on a full device",
+         [&] { fs::create_symlink("/dev/full", dir.File("Settings.xml.tmp")); }, true, false},
+        {"nothing loaded to write", [] {}, false, false},
+        {"a folder in the way of the replace",
+         [&] { dir.Remove("Settings.xml"), fs::create_directories(dir.File("Settings.xml/kept")); }, true, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -141,19 +141,13 @@ TEST_F(SettingsStore, FailedSaveKeepsThePreviousFile) {
         if (c.load) s.LoadSettings();
         s.screenWidth = 1280;
         s.SaveSettings();
-        EXPECT_EQ(dir.Read("Settings.xml"), previous);
+        if (c.folder) {
+            EXPECT_TRUE(fs::is_directory(dir.File("Settings.xml/kept")));
+        } else {
+            EXPECT_EQ(dir.Read("Settings.xml"), previous);
+        }
         EXPECT_FALSE(fs::exists(fs::symlink_status(dir.File("Settings.xml.tmp"))));
     }
-}
-
-// A replace that fails (a folder holds the name) removes the temporary file.
-TEST_F(SettingsStore, FailedReplaceRemovesTheTemporaryFile) {
-    fs::create_directories(dir.File("Settings.xml/kept"));
-    Settings s;
-    s.LoadSettings();
-    s.SaveSettings();
-    EXPECT_TRUE(fs::is_directory(dir.File("Settings.xml/kept")));
-    EXPECT_FALSE(dir.Exists("Settings.xml.tmp"));
 }
 
 }  // namespace
