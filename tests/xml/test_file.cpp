@@ -1,14 +1,11 @@
 // Loading files: reading paths, byte-order marks, UTF-16 conversion, the encoding guess.
-#include <gtest/gtest.h>
-
 #include <filesystem>
 
 #include "xml_helpers.h"
 
 namespace {
 
-// True when the UTF-8 table is in force: a two-byte character then counts as one column.
-bool utf8TableInForce()
+bool utf8TableInForce() // a two-byte character then counts as one column
 {
     XMLResults results;
     XMLNode::parseString("<a>\xC3\xA9", nullptr, &results);
@@ -18,22 +15,15 @@ bool utf8TableInForce()
 std::string utf16(const std::u16string &text, bool bigEndian, bool mark)
 {
     std::string out;
-    for (char16_t u : (mark ? u"\uFEFF" : u"") + text) {
-        const char hi = static_cast<char>(u >> 8), lo = static_cast<char>(u & 0xFF);
-        out += bigEndian ? std::string{hi, lo} : std::string{lo, hi};
-    }
+    for (char16_t u : (mark ? u"\uFEFF" : u"") + text)
+        out += bigEndian ? std::string{char(u >> 8), char(u)} : std::string{char(u), char(u >> 8)};
     return out;
 }
 
 const std::string pad = "<Settings><ScreenWidth>1024</ScreenWidth></Settings>";
 
-class XMLFile : public ::testing::Test {
+class XMLFile : public XMLOptions {
 protected:
-    void TearDown() override
-    {
-        XMLNode::setGlobalOptions(1, 1);
-        XMLNode::IsError = 0;
-    }
     // Writes the bytes to a file and parses it.
     std::string load(const std::string &bytes, XMLResults *results, const char *tag = nullptr)
     {
@@ -43,7 +33,7 @@ protected:
     TempDir dir;
 };
 
-TEST_F(XMLFile, LoadsAndReportsPositionsFromTheText)
+TEST_F(XMLFile, LoadsPathsAndReportsPositionsFromTheText)
 {
     const struct {
         const char *what;
@@ -58,25 +48,18 @@ TEST_F(XMLFile, LoadsAndReportsPositionsFromTheText)
         {"latin-1 without zeros", "<a>\xE9t\xE9</a>", eXMLErrorNone, 0, 0, "a{'\xE9t\xE9'}"},
     };
     for (const auto &c : cases) {
-        XMLResults results;
-        results.nLine = results.nColumn = 9;
+        XMLResults results = {eXMLErrorNone, 9, 9};
         EXPECT_EQ(load(c.bytes, &results), c.dump) << c.what;
         EXPECT_EQ(results.error, c.error) << c.what;
         if (c.error != eXMLErrorNone) {
-            EXPECT_EQ(results.nLine, c.line) << c.what;
-            EXPECT_EQ(results.nColumn, c.column) << c.what;
+            EXPECT_EQ(std::make_pair(results.nLine, results.nColumn), std::make_pair(c.line, c.column)) << c.what;
         }
     }
-    for (const std::string &missing : {dir.path + "/missing.xml", dir.path}) {
+    for (const std::string &missing : {dir.path + "/missing.xml", dir.path}) { // a folder cannot be read either
         XMLResults results = {eXMLErrorNone, 9, 9};
-        EXPECT_TRUE(XMLNode::parseFile(missing.c_str(), nullptr, &results).isEmpty());
-        EXPECT_EQ(results.error, eXMLErrorFileNotFound);
-        EXPECT_EQ(results.nLine + results.nColumn, 0);
+        EXPECT_EQ(xmlDump(XMLNode::parseFile(missing.c_str(), nullptr, &results)), "-");
+        EXPECT_EQ(std::make_tuple(results.error, results.nLine, results.nColumn), std::make_tuple(eXMLErrorFileNotFound, 0, 0));
     }
-}
-
-TEST_F(XMLFile, BackslashSeparatesFolders)
-{
     ASSERT_TRUE(std::filesystem::create_directory(dir.path + "/Maps"));
     writeFile(dir.path + "/Maps/Level1.map", "<Map><Width>10</Width></Map>");
     const std::string path = dir.path + "\\Maps\\Level1.map";
@@ -89,8 +72,7 @@ TEST_F(XMLFile, Utf16EitherByteOrderWithOrWithoutMark)
     const std::pair<std::u16string, const char *> cases[] = { // nullptr: a conversion error
         {u"<?xml version=\"1.0\"?>\r\n<Map><Width>10</Width></Map>", "Map{Width{'10'}}"},
         {u"<Map><Name>\u00e9\u4e2d\U0001F600</Name></Map>", "Map{Name{'\xC3\xA9\xE4\xB8\xAD\xF0\x9F\x98\x80'}}"},
-        {u"<Map><Name>\xD83D" u"a</Name></Map>", nullptr},
-        {u"<Map><Name>\xDE00</Name></Map>", nullptr},
+        {u"<Map><Name>\xD83D" u"a</Name></Map>", nullptr}, {u"<Map><Name>\xDE00</Name></Map>", nullptr},
         {u"<Map><Name>x</Name></Map>\xD83D", nullptr},
     };
     for (const auto &[text, dump] : cases)
@@ -101,10 +83,7 @@ TEST_F(XMLFile, Utf16EitherByteOrderWithOrWithoutMark)
                 EXPECT_EQ(load(utf16(text, bigEndian, mark), &results, "Map"), dump ? dump : "-");
                 EXPECT_EQ(results.error, dump ? eXMLErrorNone : eXMLErrorCharConversionError);
             }
-}
-
-TEST_F(XMLFile, ConvertedUtf16IsReadAsUtf8WhateverTheTableAndOnlyWhenGuessed)
-{
+    // Converted text is read as UTF-8 whatever the table, and only when guessing is on.
     XMLNode::setGlobalOptions(1, 0);
     XMLResults results;
     load(utf16(u"<a>\u00e9", false, true), &results);
@@ -118,26 +97,18 @@ TEST_F(XMLFile, ConvertedUtf16IsReadAsUtf8WhateverTheTableAndOnlyWhenGuessed)
 
 TEST(XMLGuess, DecidesHowToReadTheBytes)
 {
-    const struct {
-        std::string bytes;
-        char useEncodingAttribute, expected;
-    } cases[] = {
+    const std::string latin = "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>" + pad;
+    const std::tuple<std::string, char, char> cases[] = { // bytes, use the encoding attribute, UTF-8
         {"<Settings></Settings>", 1, 0}, // too short to tell
         {"\xEF\xBB\xBF<?xml encoding=\"ISO-8859-1\"?>" + pad, 1, 1},
-        {pad + "\xC3\xA9\xE4\xB8\xAD\xF0\x9F\x98\x80", 1, 1},
-        {pad + "\xC3\x41", 1, 0},
-        {pad + "\xE4\xB8", 1, 1}, // cut by the end of the sample
-        {pad + "\x80\xBF\xF5\xC0", 1, 1},
-        {"<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>" + pad, 1, 0},
-        {"<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>" + pad, 0, 1},
-        {"<?xml version=\"1.0\" encoding = ' UTF-8'?>" + pad, 1, 1},
-        {"<a encoding>ISO-8859-1</a>" + pad, 1, 1},
-        {std::string(200, ' ') + "encoding=\"ISO-8859-1\"", 1, 1},
+        {pad + "\xC3\xA9\xE4\xB8\xAD\xF0\x9F\x98\x80", 1, 1}, {pad + "\xC3\x41", 1, 0},
+        {pad + "\x80\xBF\xF5\xC0", 1, 1}, {pad + "\xE4\xB8", 1, 1}, // the last cut by the end of the sample
+        {latin, 1, 0}, {latin, 0, 1}, {"<?xml version=\"1.0\" encoding = ' UTF-8'?>" + pad, 1, 1},
+        {"<a encoding>ISO-8859-1</a>" + pad, 1, 1}, {std::string(200, ' ') + "encoding=\"ISO-8859-1\"", 1, 1},
         {utf16(u"<?xml version=\"1.0\"?><Settings/>", false, false), 1, 1},
     };
-    for (auto c : cases)
-        EXPECT_EQ(XMLNode::guessUTF8ParsingParameterValue(&c.bytes[0], static_cast<int>(c.bytes.size()),
-                                                          c.useEncodingAttribute), c.expected) << c.bytes;
+    for (auto [bytes, useEncodingAttribute, expected] : cases)
+        EXPECT_EQ(XMLNode::guessUTF8ParsingParameterValue(&bytes[0], int(bytes.size()), useEncodingAttribute), expected) << bytes;
     EXPECT_EQ(XMLNode::guessUTF8ParsingParameterValue(nullptr, 100, 1), 0);
 }
 
@@ -155,8 +126,7 @@ TEST_F(XMLFile, OpenFileHelperChoosesTheTableAndSetsIsError)
         {"<?xml encoding=\"ISO-8859-1\"?><Settings>\xE9</Settings>", "Settings", true, false, 0, "Settings{'\xE9'}"},
         {utf16(u"<?xml version=\"1.0\"?><Map>\u00e9</Map>", true, false), "Map", false, true, 0, "Map{'\xC3\xA9'}"},
         {pad + "<Other>", nullptr, false, true, 1, "#{Settings{ScreenWidth{'1024'}} Other}"},
-        {pad, "Map", false, true, 1, "-"},
-        {"", "Settings", false, false, 1, "-"},
+        {pad, "Map", false, true, 1, "-"}, {"", "Settings", false, false, 1, "-"},
     };
     for (const auto &c : cases) {
         XMLNode::setGlobalOptions(0, c.utf8Before); // guessing is the helper's to turn on
@@ -164,9 +134,7 @@ TEST_F(XMLFile, OpenFileHelperChoosesTheTableAndSetsIsError)
         writeFile(dir.path + "/s.xml", c.bytes);
         EXPECT_EQ(xmlDump(XMLNode::openFileHelper((dir.path + "/s.xml").c_str(), c.tag)), c.dump);
         EXPECT_EQ(XMLNode::IsError, c.isError) << c.dump;
-        if (!c.bytes.empty()) {
-            EXPECT_EQ(utf8TableInForce(), c.utf8After) << c.dump;
-        }
+        EXPECT_TRUE(c.bytes.empty() || utf8TableInForce() == c.utf8After) << c.dump;
     }
     for (char table : {0, 1}) {
         XMLNode::setGlobalOptions(1, table);
