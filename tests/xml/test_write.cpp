@@ -1,6 +1,4 @@
 // The writer: escaping, the serialised shapes, and files.
-#include <gtest/gtest.h>
-
 #include <cstring>
 #include <filesystem>
 #include <random>
@@ -11,35 +9,24 @@ namespace {
 
 const char kHeader[] = "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"utf-8\"?>\n";
 
-// The character table is process-wide: each test starts and ends with UTF-8.
-class XMLWriter : public ::testing::Test {
-protected:
-    void SetUp() override { XMLNode::setGlobalOptions(1, 1); }
-    void TearDown() override { XMLNode::setGlobalOptions(1, 1); }
-};
+using XMLWriter = XMLOptions;
 
-// Escapes through exact heap allocations, so reading past the terminator (a lead
-// byte just before it) or writing past the measured size is caught by AddressSanitizer.
+// Exact heap blocks: ASan catches a read past the terminator or a write past the measured size.
 std::string escapeExactly(const std::string &text)
 {
-    char *source = strdup(text.c_str());
-    const int length = lengthXMLString(source);
-    char *dest = static_cast<char *>(malloc(length + 1));
+    char *source = strdup(text.c_str()), *dest = static_cast<char *>(malloc(lengthXMLString(source) + 1));
     const std::string escaped = toXMLString(dest, source);
-    EXPECT_EQ(static_cast<int>(escaped.size()), length) << text;
-    free(dest);
-    free(source);
+    EXPECT_EQ(int(escaped.size()), lengthXMLString(source)) << text;
+    free(dest), free(source);
     return escaped;
 }
 
 TEST_F(XMLWriter, EscapesTheFiveCharactersOnlyWithinTheMeasuredSize)
 {
     const std::tuple<const char *, bool, const char *> cases[] = {
-        {"a<b&c>\"'", true, "a&lt;b&amp;c&gt;&quot;&apos;"},
-        {"tab\there\r\n\x01", true, "tab\there\r\n\x01"},
+        {"a<b&c>\"'", true, "a&lt;b&amp;c&gt;&quot;&apos;"}, {"tab\there\r\n\x01", true, "tab\there\r\n\x01"},
         {"caf\xC3\xA9 \xF0\x9F\x98\x80<", true, "caf\xC3\xA9 \xF0\x9F\x98\x80&lt;"},
-        {"\xC3<", true, "\xC3<"}, // the byte after a lead byte belongs to its character
-        {"\xC3<", false, "\xC3&lt;"},
+        {"\xC3<", true, "\xC3<"}, {"\xC3<", false, "\xC3&lt;"}, // under UTF-8 the byte after a lead byte is its own
         {"a\xE2\x82", true, "a\xE2\x82"}, // cut short: written up to the terminator
     };
     char *buffer = nullptr; // the fast form reuses one buffer, growing it
@@ -68,13 +55,8 @@ XMLNode top(const char *name, char declaration = 0) { return XMLNode::createXMLT
 TEST_F(XMLWriter, SerialisesEachShapeFormattedAndUnformatted)
 {
     XMLNode built = top("b"); // what a parse never gives: a nameless attribute, an empty text, bare clear text
-    built.addAttribute("", "skipped");
-    built.addText("");
-    built.addClear("raw", nullptr, nullptr);
-    const struct {
-        const char *source; // parsed; nullptr: the built node
-        const char *unformatted, *formatted;
-    } cases[] = {
+    built.addAttribute("", "skipped"), built.addText(""), built.addClear("raw", nullptr, nullptr);
+    const std::tuple<const char *, const char *, const char *> cases[] = { // parsed text (null: built), unformatted, formatted
         {"<b x=\"&lt;&apos;&quot;&gt;&amp;\" flag v=\"\"/>", "<b x=\"&lt;&apos;&quot;&gt;&amp;\" flag v=\"\"/>",
          "<b x=\"&lt;&apos;&quot;&gt;&amp;\" flag v=\"\"/>\n"},
         {"<a><b>1</b></a>", "<a><b>1</b></a>", "<a>\n\t<b>\n\t\t1\n\t</b>\n</a>\n"},
@@ -86,54 +68,41 @@ TEST_F(XMLWriter, SerialisesEachShapeFormattedAndUnformatted)
         {"", "", ""},
         {nullptr, "<b>raw</b>", "<b>\nraw\n</b>\n"},
     };
-    for (const auto &c : cases) {
-        const XMLNode node = c.source ? XMLNode::parseString(c.source) : built;
-        EXPECT_EQ(serialise(node, 0), c.unformatted);
-        for (int nFormat : {1, -1}) EXPECT_EQ(serialise(node, nFormat), c.formatted);
+    for (const auto &[source, unformatted, formatted] : cases) {
+        const XMLNode node = source ? XMLNode::parseString(source) : built;
+        EXPECT_EQ(serialise(node, 0), unformatted);
+        for (int nFormat : {1, -1}) EXPECT_EQ(serialise(node, nFormat), formatted);
     }
     EXPECT_EQ(serialise(XMLNode(), 1), "(null)");
 }
 
-TEST_F(XMLWriter, FilesGetTheMarkAndDeclarationLineInFront)
+TEST_F(XMLWriter, FilesGetTheMarkAndDeclarationLineInFrontAndFailuresAreReported)
 {
-    const struct {
-        bool declaration, utf8;
-        const char *encoding;
-        std::string header;
-    } cases[] = {
-        {false, true, nullptr, kHeader},
-        {false, true, "ISO-8859-1", kHeader}, // a name is ignored under UTF-8
-        {false, false, nullptr, kHeader},
-        {false, false, "ISO-8859-1", "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n"},
-        {true, true, "ISO-8859-1", "\xEF\xBB\xBF"},
-        {true, false, nullptr, ""},
+    const std::tuple<bool, bool, const char *, std::string> cases[] = { // declaration, UTF-8, encoding, header
+        {false, true, nullptr, kHeader}, {false, true, "ISO-8859-1", kHeader}, // a name is ignored under UTF-8
+        {false, false, nullptr, kHeader}, {false, false, "ISO-8859-1", "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n"},
+        {true, true, "ISO-8859-1", "\xEF\xBB\xBF"}, {true, false, nullptr, ""},
     };
     TempDir dir;
     const std::string path = dir.path + "/out.xml";
     writeFile(path, std::string(500, 'x')); // replaced, not appended to
-    for (const auto &c : cases) {
-        XMLNode::setGlobalOptions(1, c.utf8);
-        XMLNode node = top(c.declaration ? "xml" : "Settings", c.declaration);
+    for (const auto &[declaration, utf8, encoding, header] : cases) {
+        XMLNode::setGlobalOptions(1, utf8);
+        XMLNode node = top(declaration ? "xml" : "Settings", declaration);
         node.addChild("Width").addText("800");
-        EXPECT_EQ(node.writeToFile(path.c_str(), c.encoding, 0), eXMLErrorNone);
-        EXPECT_EQ(readFile(path), c.header + serialise(node, 0));
+        EXPECT_EQ(node.writeToFile(path.c_str(), encoding, 0), eXMLErrorNone);
+        EXPECT_EQ(readFile(path), header + serialise(node, 0));
     }
     std::filesystem::create_directory(dir.path + "/sub");
     EXPECT_EQ(top("a").writeToFile((dir.path + "\\sub\\b.xml").c_str(), nullptr, 1), eXMLErrorNone);
     EXPECT_EQ(readFile(dir.path + "/sub/b.xml"), std::string(kHeader) + "<a/>\n");
-}
 
-TEST_F(XMLWriter, FileFailuresAreReported)
-{
-    TempDir dir;
     EXPECT_EQ(top("a").writeToFile((dir.path + "/missing/out.xml").c_str()), eXMLErrorCannotOpenWriteFile);
-    EXPECT_TRUE(std::filesystem::is_empty(dir.path));
+    EXPECT_FALSE(std::filesystem::exists(dir.path + "/missing"));
     // An empty handle has no text to write: the header alone, and a failed write.
     EXPECT_EQ(XMLNode().writeToFile((dir.path + "/out.xml").c_str()), eXMLErrorCannotWriteFile);
     EXPECT_EQ(readFile(dir.path + "/out.xml"), kHeader);
-    if (std::filesystem::exists("/dev/full")) {
-        EXPECT_EQ(top("a").writeToFile("/dev/full"), eXMLErrorCannotWriteFile);
-    }
+    EXPECT_TRUE(!std::filesystem::exists("/dev/full") || top("a").writeToFile("/dev/full") == eXMLErrorCannotWriteFile);
 }
 
 } // namespace
