@@ -1,7 +1,4 @@
-// Editing operations: updates, deletes, positions and the attribute search,
-// with the ownership rules of the _WOSD forms.
-#include <gtest/gtest.h>
-
+// Editing operations: updates, deletes, positions and the attribute search; ownership in the _WOSD forms.
 #include <cstring>
 #include <functional>
 #include <vector>
@@ -19,25 +16,18 @@ XMLNode sample()
     return a;
 }
 
-// Each row applies edits in turn; stored is whether each returned a stored item.
+// Each row: edits applied in turn, whether each returned a stored item, the tree after.
 TEST(XMLEdit, UpdatesAndDeletes)
 {
     XMLAttribute q = {"q", "7"};
     XMLClear fresh = {"n", "<PRE>", "</PRE>"};
-    const struct {
-        std::function<bool(XMLNode &)> edit;
-        bool stored;
-        const char *dump;
-    } cases[] = {
+    const std::tuple<std::function<bool(XMLNode &)>, bool, const char *> cases[] = {
         {[](XMLNode &a) { return a.updateText("n", 1) && a.updateText("m", a.getText(0)); }, true,
          "a(x=1 X=2 flag){c 'm' <!--k1--> d 'n' C <![CDATA[k2]]>}"},
         {[](XMLNode &a) { return a.updateText("n", 5) && a.updateText("o", "t2"); }, true, // "t2" at another address: appended
          "a(x=1 X=2 flag){c 't1' <!--k1--> d 't2' C <![CDATA[k2]]> 'n' 'o'}"},
-        {[](XMLNode &a) {
-             return a.updateText(nullptr, 0) || a.updateName(nullptr) || a.updateAttribute("9", nullptr, 7) ||
-                    a.updateClear(nullptr, 0);
-         },
-         false, kSample},
+        {[](XMLNode &a) { return a.updateText(nullptr, 0) || a.updateName(nullptr) || a.updateAttribute("9", nullptr, 7) ||
+                                  a.updateClear(nullptr, 0); }, false, kSample},
         {[](XMLNode &a) { return a.updateName("b") && a.updateAttribute("9", nullptr, "X") && a.updateAttribute("8", "z", 1); },
          true, "b(x=9 z=8 flag){c 't1' <!--k1--> d 't2' C <![CDATA[k2]]>}"},
         {[](XMLNode &a) { return a.updateAttribute("9", "n", 7) && a.updateAttribute("8", nullptr, "m"); }, true,
@@ -50,49 +40,42 @@ TEST(XMLEdit, UpdatesAndDeletes)
          "a(x=1 X=2 flag){c 't1' <!--k1--> d 't2' C <![CDATA[k2]]> <![CDATA[n]]>}"}, // not the first section
         {[](XMLNode &a) { return a.deleteText(0), a.deleteAttribute("X"), true; }, true,
          "a(X=2 flag){c <!--k1--> d 't2' C <![CDATA[k2]]>}"},
-        {[](XMLNode &a) { XMLClear first = a.getClear(0); return a.deleteClear(a.getClear(1).lpszValue), a.deleteClear(&first), true; },
-         true, "a(x=1 X=2 flag){c 't1' d 't2' C}"},
-        {[](XMLNode &a) {
-             XMLClear none = a.getClear(5);
+        {[](XMLNode &a) { XMLClear first = a.getClear(0);
+             return a.deleteClear(a.getClear(1).lpszValue), a.deleteClear(&first), true; }, true,
+         "a(x=1 X=2 flag){c 't1' d 't2' C}"},
+        {[](XMLNode &a) { XMLClear none = a.getClear(5); // deletes that find nothing
              return a.deleteText("t1"), a.deleteText(-1), a.deleteText(2), a.deleteClear(&none), a.deleteClear("k1"),
-                    a.deleteAttribute(3), true;
-         },
-         true, kSample},
+                    a.deleteAttribute(3), true; }, true, kSample},
     };
-    for (const auto &c : cases) {
+    for (const auto &[edit, stored, dump] : cases) {
         XMLNode a = sample();
-        EXPECT_EQ(c.edit(a), c.stored) << c.dump;
-        EXPECT_EQ(xmlDump(a), c.dump);
+        EXPECT_EQ(edit(a), stored) << dump;
+        EXPECT_EQ(xmlDump(a), dump);
         expectOrderInvariant(a);
     }
     // Emptied arrays are released, and adding still works.
     XMLNode a = sample();
     a.deleteText(0), a.deleteText(0), a.deleteClear(0), a.deleteClear(0);
-    EXPECT_EQ(a.inspectRecord()->pText, nullptr);
-    EXPECT_EQ(a.inspectRecord()->pClear, nullptr);
+    EXPECT_TRUE(!a.inspectRecord()->pText && !a.inspectRecord()->pClear);
     a.updateText("u"), a.updateClear("v");
     EXPECT_EQ(xmlDump(a), "a(x=1 X=2 flag){c d C 'u' <![CDATA[v]]>}");
 }
 
-// AddressSanitizer reports a string freed twice or freed while stored, and
-// LeakSanitizer one never freed.
+// ASan catches a string freed twice or while stored, LSan one never freed.
 TEST(XMLEditOwnership, FreesWhatItReplacesOnceAndNeverWhatItWasHandedBack)
 {
     char open[] = "<!--", close[] = "-->"; // on the stack: freeing one is caught
     XMLNode a = XMLNode::createXMLTopNode_WOSD(strdup("a"));
-    a.addAttribute_WOSD(strdup("x"), strdup("1"));
-    a.addText_WOSD(strdup("t"));
+    a.addAttribute_WOSD(strdup("x"), strdup("1")), a.addText_WOSD(strdup("t"));
     a.addClear_WOSD(strdup("k"), open, close);
-    a.updateName_WOSD(a.getName());
-    a.updateText_WOSD(a.getText(0), 0);
+    a.updateName_WOSD(a.getName()), a.updateText_WOSD(a.getText(0), 0); // handed back what it holds
     XMLAttribute *stored = a.updateAttribute_WOSD(a.getAttributeValue(0), a.getAttributeName(0), 0);
     a.updateAttribute_WOSD(stored, stored);
     XMLClear section = a.getClear(0);
     a.updateClear_WOSD(&section, &section);
     EXPECT_EQ(xmlDump(a), "a(x=1){'t' <!--k-->}");
 
-    a.updateName_WOSD(strdup("b"));
-    a.updateText_WOSD(strdup("u"), 0);
+    a.updateName_WOSD(strdup("b")), a.updateText_WOSD(strdup("u"), 0);
     a.updateAttribute_WOSD(strdup("2"), strdup("y"), 0);
     a.updateAttribute_WOSD(strdup("3"), nullptr, "z");
     XMLAttribute added = {strdup("w"), strdup("5")};
@@ -112,7 +95,7 @@ TEST(XMLEditOwnership, FreesWhatItReplacesOnceAndNeverWhatItWasHandedBack)
     a.deleteClear(0);
 }
 
-TEST(XMLLocate, FindsOrderPositions)
+TEST(XMLLocate, FindsOrderPositionsAndChildrenByAttribute)
 {
     const XMLNode a = sample();
     XMLClear k2 = a.getClear(1), none = a.getClear(9);
@@ -124,10 +107,7 @@ TEST(XMLLocate, FindsOrderPositions)
         {a.positionOfChildNode("c", 1), 5}, {a.positionOfChildNode("C", 2), -1}, {XMLNode().positionOfChildNode(0), -1},
     };
     for (size_t i = 0; i < std::size(cases); i++) EXPECT_EQ(cases[i].first, cases[i].second) << "case " << i;
-}
 
-TEST(XMLLocate, SearchesChildrenByAttribute)
-{
     XMLNode parent = XMLNode::parseString("<p><row a=\"1\"/><row a=\"2\"/><cell a=\"1\"/><ROW b=\"1\"/><row A=\"1\"/>"
                                           "<row a a=\"1\"/><row a=\"x\" a=\"1\"/></p>");
     const auto found = [&parent](const char *name, const char *attribute, const char *value) {
