@@ -22,11 +22,6 @@
 
 namespace {
 
-bool Near(const std::uint8_t* pixel, int r, int g, int b, int tolerance) {
-    return std::abs(pixel[0] - r) <= tolerance && std::abs(pixel[1] - g) <= tolerance &&
-           std::abs(pixel[2] - b) <= tolerance;
-}
-
 // InitOpenGL at 320 by 240 on a private backend; ReleaseProgram after.
 class GLContextTest : public ::testing::Test {
 protected:
@@ -59,8 +54,8 @@ TEST_F(GLContextTest, MousePositionsScaleToPageSpace) {
     currentPage = nullptr;
 }
 
+// The first values that generator is known for, from seeds 1 and 0.
 TEST(Rand15Test, FollowsTheClassic15BitGenerator) {
-    // The first values that generator is known for, from seeds 1 and 0.
     std::vector<int> got;
     for (unsigned seed : {1u, 0u}) {
         SRand15(seed);
@@ -110,6 +105,9 @@ TEST_F(GLContextTest, TwoSecondPagesShowTheirPictureThenQueueTheMenu) {
         {[] { return new congratulationsPage; }, "Textures/congratulationsPage.txu", "Win.wav:1", 0, 0, 255},
     };
     ScopedGameDir dir;
+    auto near = [](const std::uint8_t* p, int r, int g, int b, int tolerance) {
+        return std::abs(p[0] - r) <= tolerance && std::abs(p[1] - g) <= tolerance && std::abs(p[2] - b) <= tolerance;
+    };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
         std::string bytes;  // one red row, then the page's own colour; 30 bytes too many
@@ -122,12 +120,10 @@ TEST_F(GLContextTest, TwoSecondPagesShowTheirPictureThenQueueTheMenu) {
         currentPage = page.get();
         const int frames = os.FramesPresented();
         page->Run();
-
         EXPECT_EQ(os.FramesPresented() - frames, 1);
-        const platform::Frame& f = os.LastFrame();
         for (int x : {0, 160, 319}) {
-            EXPECT_TRUE(Near(f.Pixel(x, 0), 200, 0, 0, 80)) << x;  // filtering blends the thin band a little
-            for (int y : {6, 120, 237}) EXPECT_TRUE(Near(f.Pixel(x, y), c.r, c.g, c.b, 8)) << x << ", " << y;
+            EXPECT_TRUE(near(os.LastFrame().Pixel(x, 0), 200, 0, 0, 80)) << x;  // filtering blends the thin band a little
+            for (int y : {6, 120, 237}) EXPECT_TRUE(near(os.LastFrame().Pixel(x, y), c.r, c.g, c.b, 8)) << x << ", " << y;
         }
         EXPECT_EQ(os.Sleeps().back(), 2000u);
         EXPECT_EQ(SoundLog(), c.sound);
@@ -147,16 +143,14 @@ TEST_F(GLContextTest, TextureFileLengths) {
         for (size_t i = 0; i < file.size(); ++i) file[i] = static_cast<char>((i * 7 + i / 768) % 251);
         dir.Remove("Textures/Probe.txu");
         if (length >= 0) dir.Write("Textures/Probe.txu", file);
-        const int filter = length % 2 ? GL_NEAREST : GL_LINEAR;
+        const GLint filter = length % 2 ? GL_NEAREST : GL_LINEAR;
         GLuint texture;
         glGenTextures(1, &texture);
         EXPECT_EQ(LoadTextureFile("Textures\\Probe.txu", texture, filter), length >= kTextureFileBytes);
-
-        std::string expected(kTextureFileBytes, '\0');
+        std::string expected(kTextureFileBytes, '\0'), texels(kTextureFileBytes, '\0');
         for (size_t i = 0; i < expected.size(); i += 3)
             if ((i / 3 % 256 / 32 + i / 768 / 32) % 2 == 0) expected[i] = expected[i + 2] = '\xff';
         expected.replace(0, std::min(file.size(), expected.size()), file.substr(0, expected.size()));
-        std::string texels(kTextureFileBytes, '\0');
         glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, &texels[0]);
         EXPECT_TRUE(texels == expected);
         GLint min = 0, mag = 0;
@@ -167,56 +161,48 @@ TEST_F(GLContextTest, TextureFileLengths) {
     }
 }
 
-// The lit pixels of text written at (x, y) in a pixel projection, their
+// Text written at (x, y) in a pixel projection: its lit pixels, their
 // bounds (rows from the top), and where the raster position ends up.
 struct Text {
-    int lit = 0, left = 9999, right = -1, top = 9999, bottom = -1;
+    int lit = 0, left = 9999, bottom = -1;
     float endX = 0;
 };
 
-Text Write(platform::HeadlessPlatform& os, Texter& writer, int x, int y, const char* text) {
+TEST_F(GLContextTest, TextWriter) {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glOrtho(0, 320, 0, 240, -1, 1);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    glClear(GL_COLOR_BUFFER_BIT);
-    writer.Write(x, y, text);
-    GLfloat raster[4];
-    glGetFloatv(GL_CURRENT_RASTER_POSITION, raster);
-    SwapGLBuffers();
-    Text t;
-    t.endX = raster[0];
-    for (int py = 0; py < 240; ++py)
-        for (int px = 0; px < 320; ++px) {
-            if (os.LastFrame().Pixel(px, py)[0] < 128) continue;
-            ++t.lit, t.left = std::min(t.left, px), t.right = std::max(t.right, px);
-            t.top = std::min(t.top, py), t.bottom = std::max(t.bottom, py);
-        }
-    return t;
-}
-
-TEST_F(GLContextTest, TextWriter) {
     Texter writer;
     writer.Load();
+    auto write = [&](int x, int y, const char* text) {
+        glClear(GL_COLOR_BUFFER_BIT);
+        writer.Write(x, y, text);
+        GLfloat raster[4];
+        glGetFloatv(GL_CURRENT_RASTER_POSITION, raster);
+        SwapGLBuffers();
+        Text t;
+        t.endX = raster[0];
+        for (int py = 0; py < 240; ++py)
+            for (int px = 0; px < 320; ++px)
+                if (os.LastFrame().Pixel(px, py)[0] >= 128) ++t.lit, t.left = std::min(t.left, px), t.bottom = py;
+        return t;
+    };
     // Capitals of a 24-pixel bold face stand on the baseline (row 140 from
     // the top); every character, the space too, advances about 0.6 em.
-    Text text = Write(os, writer, 20, 100, "HHHH HHHHH");
+    Text text = write(20, 100, "HHHH HHHHH");
     EXPECT_NEAR(text.left, 21, 2);
     EXPECT_NEAR(text.bottom, 139, 1);
     EXPECT_NEAR(text.endX - 20, 144, 10);
-
     // Codes without a glyph draw nothing and do not move the position.
-    Text plain = Write(os, writer, 20, 100, "AB");
-    Text mixed = Write(os, writer, 20, 100, "\x01" "A\x1f\x80\xff" "B\x9f");
+    Text plain = write(20, 100, "AB"), mixed = write(20, 100, "\x01" "A\x1f\x80\xff" "B\x9f");
     EXPECT_EQ(std::vector<float>({float(mixed.lit), mixed.endX}), std::vector<float>({float(plain.lit), plain.endX}));
-    EXPECT_EQ(Write(os, writer, 20, 100, "\x02\xc3\xa9").endX, 20.0f);
-
-    // Only from a valid raster position, even if the text would reach into
-    // the view.
+    EXPECT_EQ(write(20, 100, "\x02\xc3\xa9").endX, 20.0f);
+    // Only from a valid raster position, even if the text would reach into the view.
     for (auto c : std::vector<std::vector<int>>{
              {0, 0, 1}, {300, 230, 1}, {-1, 100, 0}, {100, -1, 0}, {100, 241, 0}, {321, 100, 0}})
-        EXPECT_EQ(Write(os, writer, c[0], c[1], "WWW").lit > 0, c[2] == 1) << c[0] << ", " << c[1];
+        EXPECT_EQ(write(c[0], c[1], "WWW").lit > 0, c[2] == 1) << c[0] << ", " << c[1];
     writer.Unload();
 }
 
