@@ -35,25 +35,16 @@ protected:
 
 TEST_F(XMLFile, LoadsPathsAndReportsPositionsFromTheText)
 {
-    const struct {
-        const char *what;
-        std::string bytes;
-        XMLError error;
-        int line, column; // of an error
-        const char *dump;
-    } cases[] = {
-        {"empty", "", eXMLErrorEmpty, 0, 0, "-"},
-        {"mark before an error", "\xEF\xBB\xBF<a>\n&x;</a>", eXMLErrorUnknownEscapeSequence, 2, 6, "-"},
-        {"odd utf-16 byte dropped", utf16(u"<Map>\u00e9</Map>", false, true) + "x", eXMLErrorNone, 0, 0, "Map{'\xC3\xA9'}"},
-        {"latin-1 without zeros", "<a>\xE9t\xE9</a>", eXMLErrorNone, 0, 0, "a{'\xE9t\xE9'}"},
+    const std::tuple<std::string, XMLError, int, int, const char *> cases[] = { // bytes, error, line, column, tree
+        {"", eXMLErrorEmpty, 0, 0, "-"},
+        {"\xEF\xBB\xBF<a>\n&x;</a>", eXMLErrorUnknownEscapeSequence, 2, 6, "-"}, // the mark is no column
+        {utf16(u"<Map>\u00e9</Map>", false, true) + "x", eXMLErrorNone, 0, 0, "Map{'\xC3\xA9'}"}, // odd byte dropped
+        {"<a>\xE9t\xE9</a>", eXMLErrorNone, 0, 0, "a{'\xE9t\xE9'}"}, // Latin-1 without zeros
     };
-    for (const auto &c : cases) {
+    for (const auto &[bytes, error, line, column, dump] : cases) {
         XMLResults results = {eXMLErrorNone, 9, 9};
-        EXPECT_EQ(load(c.bytes, &results), c.dump) << c.what;
-        EXPECT_EQ(results.error, c.error) << c.what;
-        if (c.error != eXMLErrorNone) {
-            EXPECT_EQ(std::make_pair(results.nLine, results.nColumn), std::make_pair(c.line, c.column)) << c.what;
-        }
+        EXPECT_EQ(load(bytes, &results), dump);
+        EXPECT_EQ(std::make_tuple(results.error, results.nLine, results.nColumn), std::make_tuple(error, line, column)) << dump;
     }
     for (const std::string &missing : {dir.path + "/missing.xml", dir.path}) { // a folder cannot be read either
         XMLResults results = {eXMLErrorNone, 9, 9};
@@ -114,13 +105,8 @@ TEST(XMLGuess, DecidesHowToReadTheBytes)
 
 TEST_F(XMLFile, OpenFileHelperChoosesTheTableAndSetsIsError)
 {
-    const struct {
-        std::string bytes;
-        const char *tag;
-        bool utf8Before, utf8After;
-        int isError;
-        const char *dump;
-    } cases[] = {
+    const std::tuple<std::string, const char *, bool, bool, int, const char *> cases[] = {
+        // bytes, tag, UTF-8 table before and after, IsError, tree
         {"<Settings></Settings>", "Settings", true, false, 0, "Settings"}, // too short to tell
         {"<?xml version=\"1.0\"?>" + pad, "Settings", false, true, 0, "Settings{ScreenWidth{'1024'}}"},
         {"<?xml encoding=\"ISO-8859-1\"?><Settings>\xE9</Settings>", "Settings", true, false, 0, "Settings{'\xE9'}"},
@@ -128,13 +114,13 @@ TEST_F(XMLFile, OpenFileHelperChoosesTheTableAndSetsIsError)
         {pad + "<Other>", nullptr, false, true, 1, "#{Settings{ScreenWidth{'1024'}} Other}"},
         {pad, "Map", false, true, 1, "-"}, {"", "Settings", false, false, 1, "-"},
     };
-    for (const auto &c : cases) {
-        XMLNode::setGlobalOptions(0, c.utf8Before); // guessing is the helper's to turn on
-        XMLNode::IsError = 1 - c.isError;
-        writeFile(dir.path + "/s.xml", c.bytes);
-        EXPECT_EQ(xmlDump(XMLNode::openFileHelper((dir.path + "/s.xml").c_str(), c.tag)), c.dump);
-        EXPECT_EQ(XMLNode::IsError, c.isError) << c.dump;
-        EXPECT_TRUE(c.bytes.empty() || utf8TableInForce() == c.utf8After) << c.dump;
+    for (const auto &[bytes, tag, utf8Before, utf8After, isError, dump] : cases) {
+        XMLNode::setGlobalOptions(0, utf8Before); // guessing is the helper's to turn on
+        XMLNode::IsError = 1 - isError;
+        writeFile(dir.path + "/s.xml", bytes);
+        EXPECT_EQ(xmlDump(XMLNode::openFileHelper((dir.path + "/s.xml").c_str(), tag)), dump);
+        EXPECT_EQ(XMLNode::IsError, isError) << dump;
+        EXPECT_TRUE(bytes.empty() || utf8TableInForce() == utf8After) << dump;
     }
     for (char table : {0, 1}) {
         XMLNode::setGlobalOptions(1, table);
