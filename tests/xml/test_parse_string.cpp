@@ -9,12 +9,8 @@ const XMLError OK = eXMLErrorNone, WARN = eXMLErrorMissingEndTag, TOKEN = eXMLEr
 
 TEST(ParseString, BuildsTreeAndReportsPosition)
 {
-    const struct {
-        const char *input, *tag;
-        XMLError error;
-        int line, column; // -1: left as the caller set them
-        const char *dump;
-    } cases[] = {
+    // text, tag searched for, error, line and column (-1: left as the caller set them), tree
+    const std::tuple<const char *, const char *, XMLError, int, int, const char *> cases[] = {
         // declarations, wrappers and the tag search
         {"<?xml version=\"1.0\"?><Map><Width>10</Width></Map>", nullptr, OK, -1, -1, "?xml(version=1.0){Map{Width{'10'}}}"},
         {"<?xml version=\"1.0\"?><Map><Width>10</Width></Map>", "Map", OK, -1, -1, "Map{Width{'10'}}"},
@@ -49,17 +45,13 @@ TEST(ParseString, BuildsTreeAndReportsPosition)
         {"<a><!-- never closed</a>", nullptr, UNCLOSED, 1, 8, "-"}, {"<a <!--c-->/>", nullptr, TOKEN, 1, 8, "-"},
         {"<!DOCTYPE r><r/>", nullptr, OK, -1, -1, "#{<!DOCTYPE r> r}"},
     };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.input);
-        XMLResults results;
-        results.nLine = results.nColumn = -1;
-        XMLNode node = XMLNode::parseString(c.input, c.tag, &results);
-        EXPECT_EQ(results.error, c.error) << XMLNode::getError(results.error);
-        EXPECT_EQ(std::make_pair(results.nLine, results.nColumn), std::make_pair(c.line, c.column));
-        EXPECT_EQ(xmlDump(node), c.dump);
-        if (c.tag) { // the found element is cut loose from the document
-            EXPECT_TRUE(node.getParentNode().isEmpty());
-        }
+    for (const auto &[input, tag, error, line, column, dump] : cases) {
+        XMLResults results = {eXMLErrorEmpty, -1, -1};
+        XMLNode node = XMLNode::parseString(input, tag, &results);
+        EXPECT_EQ(results.error, error) << input << ": " << XMLNode::getError(results.error);
+        EXPECT_EQ(std::make_pair(results.nLine, results.nColumn), std::make_pair(line, column)) << input;
+        EXPECT_EQ(xmlDump(node), dump);
+        EXPECT_TRUE(!tag || node.getParentNode().isEmpty()) << input; // the found element is cut loose
     }
 }
 
