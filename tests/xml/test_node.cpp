@@ -125,11 +125,8 @@ TEST(XMLParsedMemory, PiecesLiveWhileAnyRecordOfTheDocumentDoes)
     XMLNode source = XMLNode::parseString("<a><b x=\"1\">t<!--k--></b><c/></a>"), top = XMLNode::createXMLTopNode("top");
     XMLNode b = top.addChild(source.getChildNode("b"));
     source = XMLNode();
-    b.updateName_WOSD(b.getName());
-    b.updateText_WOSD(b.getText(0), 0);
-    b.updateAttribute_WOSD(strdup("2"), strdup("y"), 0);
-    b.addChild("d");
-    b.updateClear("m", 0);
+    b.updateName_WOSD(b.getName()), b.updateText_WOSD(b.getText(0), 0); // parsed strings handed back
+    b.updateAttribute_WOSD(strdup("2"), strdup("y"), 0), b.addChild("d"), b.updateClear("m", 0);
     EXPECT_EQ(xmlDump(top), "top{b(y=2){'t' <!--m--> d}}");
     b.deleteText(0), b.deleteClear(0), b.deleteAttribute(0);
     EXPECT_EQ(xmlDump(top), "top{b{d}}");
