@@ -86,10 +86,10 @@ TEST_F(XMLFile, Utf16EitherByteOrderWithOrWithoutMark)
     EXPECT_EQ(results.error, eXMLErrorMissingTagName);
 }
 
-TEST(XMLGuess, DecidesHowToReadTheBytes)
+TEST_F(XMLFile, TheEncodingGuessAndOpenFileHelperChooseTheTable)
 {
     const std::string latin = "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>" + pad;
-    const std::tuple<std::string, char, char> cases[] = { // bytes, use the encoding attribute, UTF-8
+    const std::tuple<std::string, char, char> guesses[] = { // bytes, use the encoding attribute, UTF-8
         {"<Settings></Settings>", 1, 0}, // too short to tell
         {"\xEF\xBB\xBF<?xml encoding=\"ISO-8859-1\"?>" + pad, 1, 1},
         {pad + "\xC3\xA9\xE4\xB8\xAD\xF0\x9F\x98\x80", 1, 1}, {pad + "\xC3\x41", 1, 0},
@@ -98,13 +98,10 @@ TEST(XMLGuess, DecidesHowToReadTheBytes)
         {"<a encoding>ISO-8859-1</a>" + pad, 1, 1}, {std::string(200, ' ') + "encoding=\"ISO-8859-1\"", 1, 1},
         {utf16(u"<?xml version=\"1.0\"?><Settings/>", false, false), 1, 1},
     };
-    for (auto [bytes, useEncodingAttribute, expected] : cases)
+    for (auto [bytes, useEncodingAttribute, expected] : guesses)
         EXPECT_EQ(XMLNode::guessUTF8ParsingParameterValue(&bytes[0], int(bytes.size()), useEncodingAttribute), expected) << bytes;
     EXPECT_EQ(XMLNode::guessUTF8ParsingParameterValue(nullptr, 100, 1), 0);
-}
 
-TEST_F(XMLFile, OpenFileHelperChoosesTheTableAndSetsIsError)
-{
     const std::tuple<std::string, const char *, bool, bool, int, const char *> cases[] = {
         // bytes, tag, UTF-8 table before and after, IsError, tree
         {"<Settings></Settings>", "Settings", true, false, 0, "Settings"}, // too short to tell

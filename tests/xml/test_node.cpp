@@ -72,7 +72,7 @@ TEST(XMLQuery, NeutralResultsAndNamedLookupsIgnoringCaseByRank)
 
 // Each step adds a child ('c'), text ('t') or clear section ('x') labelled by its
 // rank, or moves the first child ('m'), at an order position.
-TEST(XMLInsert, PlacesItemsAtOrderPositions)
+TEST(XMLBuild, PlacesItemsAtOrderPositionsRefusesNullsAndCyclesAndMovesNodes)
 {
     const std::pair<std::vector<std::pair<char, int>>, const char *> cases[] = {
         {{{'c', -1}, {'t', -1}, {'x', -1}, {'t', 0}}, "n{'3' c0 '1' <!--2-->}"},
@@ -96,10 +96,7 @@ TEST(XMLInsert, PlacesItemsAtOrderPositions)
         }
         EXPECT_EQ(xmlDump(n), dump);
     }
-}
 
-TEST(XMLBuild, AddRefusesNullsEmptyHandlesAndCyclesAndMovesExistingNodes)
-{
     XMLNode n = XMLNode::parseString("<a><b><c/></b><d/></a>"), none;
     EXPECT_EQ(n.addAttribute_WOSD(nullptr, nullptr), &XMLNode::emptyXMLAttribute);
     EXPECT_EQ(n.addClear(nullptr, "<!--", "-->"), &XMLNode::emptyXMLClear);

@@ -12,9 +12,8 @@ struct XMLOptions : ::testing::Test {
     void TearDown() override { XMLNode::setGlobalOptions(1, 1), XMLNode::IsError = 0; }
 };
 
-// A one-line picture of a tree: "?" marks a declaration, "#" the unnamed
-// wrapper, attributes in parentheses, content in braces in document order
-// (texts quoted, clear sections with their delimiters); "-" is the empty node.
+// A one-line picture of a tree: "?" a declaration, "#" the unnamed wrapper, "-" the empty node;
+// attributes in parentheses, content in document order in braces, texts quoted, clear sections delimited.
 //   <?xml v="1"?><a b c="d">t<!--x--><e/></a>  ->  ?xml(v=1){a(b c=d){'t' <!--x--> e}}
 std::string xmlDump(const XMLNode &node);
 
