@@ -1,31 +1,86 @@
 // Runs the whole program on the off-screen backend, from the splash to the
-// window being closed, with a scripted player in the message pump.
+// window being closed, with a scripted player in the message pump. Header
+// only: the reliability tests and the soak benchmark drive the program too.
 #pragma once
 
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "Engine/engine.h"
+#include "MenuPages/congratulationspage.h"
+#include "MenuPages/gameoverpage.h"
+#include "MenuPages/mainpage.h"
+#include "MenuPages/optionspage.h"
+#include "MenuPages/startpage.h"
 #include "headless.h"
-
-class Engine;
+#include "proc.h"
 
 struct ProgramDriver {
     // What the player does at a game step: return an arrow key or 0.
     std::function<int(const Engine&)> steer;
-    // Called at every pump while a level runs (for checks).
+    // Called at every game step (for checks).
     std::function<void(const Engine&)> watch;
     // Called with every frame presented while a level runs.
     std::function<void(const platform::Frame&)> frame;
+    // Called with each page's name as it becomes current.
+    std::function<void(const std::string&)> onPage;
     // Ends the run (closes the window) after this many game steps in all.
     long maxSteps = 50000;
+    // Games to play: the window is closed when the menu comes back after the last.
+    int games = 1;
 
     // The pages in the order they became current: "start", "menu",
     // "level N", "gameover", "congratulations", "options".
     std::vector<std::string> pages;
     long steps = 0;
 
-    // Clicks play on the first main menu, closes the window when the menu
-    // comes back; returns the program's exit status.
-    int Run(platform::HeadlessPlatform& backend);
+    static std::string PageName(PageBase* page) {
+        if (auto* e = dynamic_cast<Engine*>(page)) return "level " + std::to_string(e->level);
+        if (dynamic_cast<MainPage*>(page)) return "menu";
+        if (dynamic_cast<startPage*>(page)) return "start";
+        if (dynamic_cast<gameoverPage*>(page)) return "gameover";
+        if (dynamic_cast<congratulationsPage*>(page)) return "congratulations";
+        if (dynamic_cast<OptionsPage*>(page)) return "options";
+        return "unknown";
+    }
+
+    // Clicks play on the main menu until `games` were played; returns the program's exit status.
+    int Run(platform::HeadlessPlatform& backend) {
+        PageBase* seen = nullptr;
+        long engineSteps = -1;
+        int menus = 0;
+        bool closing = false;
+        auto close = [&] {
+            closing = true;
+            backend.PostClose();
+        };
+        backend.SetFrameCallback([this](const platform::Frame& f) {
+            if (frame && dynamic_cast<Engine*>(currentPage)) frame(f);
+        });
+        backend.SetPumpCallback([&](platform::HeadlessPlatform& b) {
+            if (closing) return;
+            if (currentPage != seen) {
+                seen = currentPage;
+                engineSteps = -1;
+                pages.push_back(PageName(currentPage));
+                if (onPage) onPage(pages.back());
+                if (pages.back() == "menu" && menus++ == games) return close();
+                if (pages.back() == "menu")  // the middle of the play button, in client pixels
+                    return b.PostClick((MainPage::kPlayButton.x1 + MainPage::kPlayButton.x2) / 2 * ScreenWidth / 1024,
+                                       (MainPage::kPlayButton.y1 + MainPage::kPlayButton.y2) / 2 * ScreenHeight / 768);
+            }
+            auto* engine = dynamic_cast<Engine*>(currentPage);
+            if (!engine || engine->Steps() == engineSteps) return;
+            // Once per game step: the pump runs again after delivering a key.
+            engineSteps = engine->Steps();
+            if (engineSteps > 0) {
+                steps++;
+                if (watch) watch(*engine);
+            }
+            if (steps >= maxSteps) return close();
+            if (int key = steer ? steer(*engine) : 0) b.PostKeyDown(key);
+        });
+        return platform::RunProgram(backend);
+    }
 };

@@ -6,10 +6,10 @@
 #include <filesystem>
 #include <string>
 
-#include "Engine/engine.h"
+#include "autoplayer.h"
 #include "headless_world.h"
+#include "program_driver.h"
 #include "settings.h"
-#include "soak_driver.h"
 
 namespace fs = std::filesystem;
 
@@ -29,143 +29,89 @@ std::string ElementText(const std::string& xml, const std::string& name) {
 TEST(Faults, FilesOfTheNextLevelGoBadDuringAGame) {
     struct Case {
         const char* name;
-        // What happens to the game folder; returns the file it damaged.
-        std::string (*damage)(const ScopedGameDir& dir);
-        bool message;  // level 2 cannot be played: a message, then the menu
-    } cases[] = {
-        {"map deleted",
-         [](const ScopedGameDir& dir) {
-             dir.Remove("Maps/Level2.map");
-             return std::string("Maps/Level2.map");
-         },
-         true},
-        {"map cut in half",
-         [](const ScopedGameDir& dir) {
-             const std::string map = dir.Read("Maps/Level2.map");
-             dir.Write("Maps/Level2.map", map.substr(0, map.size() / 2));
-             return std::string("Maps/Level2.map");
-         },
-         true},
-        {"wall texture deleted",
-         [](const ScopedGameDir& dir) {
-             const std::string file = "Textures/" + ElementText(dir.Read("Maps/Level2.map"), "WallT") + ".txu";
-             dir.Remove(file);
-             return file;
-         },
-         false},
-        {"floor texture cut short",
-         [](const ScopedGameDir& dir) {
-             const std::string file = "Textures/" + ElementText(dir.Read("Maps/Level2.map"), "GrassT") + ".txu";
-             dir.Write(file, dir.Read(file).substr(0, 1000));
-             return file;
-         },
-         false},
-    };
+        const char* element;  // the map's element naming the damaged texture (null: the map itself)
+        bool deleted;         // else cut in half
+    } cases[] = {{"map deleted", nullptr, true},
+                 {"map cut in half", nullptr, false},
+                 {"wall texture deleted", "WallT", true},
+                 {"floor texture cut in half", "GrassT", false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         HeadlessWorld world;
         world.backend.SetDesktopMode({96, 72, 24});
-        SoakRun run;
-        run.games = 1;
-        std::string damaged;
+        const std::string file =
+            c.element ? "Textures/" + ElementText(world.dir.Read("Maps/Level2.map"), c.element) + ".txu"
+                      : "Maps/Level2.map";
+        ProgramDriver driver;
+        Autoplayer player;
         long level2Steps = 0;
-        run.onStep = [&](const Engine& engine, platform::HeadlessPlatform& b) {
-            if (engine.level == 1 && damaged.empty()) damaged = c.damage(world.dir);
-            // Level 2 started: a few steps show it plays, then back to the menu.
-            if (engine.level == 2 && ++level2Steps == 20) {
-                b.PostKeyDown(VK_ESCAPE);
-                return true;
+        bool damaged = false;
+        driver.steer = [&](const Engine& e) {
+            if (e.level == 2) return ++level2Steps == 20 ? VK_ESCAPE : 0;  // it plays: back to the menu
+            if (!damaged) {  // as level 1 starts
+                damaged = true;
+                const std::string bytes = world.dir.Read(file);
+                c.deleted ? world.dir.Remove(file) : world.dir.Write(file, bytes.substr(0, bytes.size() / 2));
             }
-            return engine.level == 2 && level2Steps > 20;
+            return player.Choose(e);
         };
-        EXPECT_EQ(run.Play(world.backend), 0);
-        ASSERT_EQ(run.levels.size(), 1u);
-        ASSERT_EQ(run.endings.size(), 1u);
-        // A level that cannot be loaded ends before its first step.
-        EXPECT_EQ(run.levels[0], c.message ? 1 : 2) << run.endings[0];
+        EXPECT_EQ(driver.Run(world.backend), 0);
+        // A level that cannot be loaded ends before its first step, with a message.
+        std::vector<std::string> pages = {"start", "menu", "level 1", "level 2", "menu"};
+        if (!c.element) pages.erase(pages.begin() + 3);
+        EXPECT_EQ(driver.pages, pages);
         const auto& boxes = world.backend.MessageBoxes();
-        if (c.message) {
-            ASSERT_EQ(boxes.size(), 1u);
-            EXPECT_NE(boxes[0].text.find(damaged), std::string::npos) << boxes[0].text;
+        EXPECT_EQ(boxes.size(), c.element ? 0u : 1u);
+        if (!boxes.empty()) {
+            EXPECT_NE(boxes[0].text.find(file), std::string::npos) << boxes[0].text;
             EXPECT_EQ(boxes[0].caption, "Tramox Error");
-            EXPECT_EQ(run.endings[0], "menu");
-            EXPECT_EQ(level2Steps, 0);
-        } else {
-            EXPECT_TRUE(boxes.empty());
-            EXPECT_GE(level2Steps, 20);
         }
         // The run ended normally: the settings were written.
         EXPECT_TRUE(world.dir.Exists("Settings.xml"));
     }
 }
 
-// Runs the program to the main menu and closes it; returns its status.
-int RunToMenu(HeadlessWorld& world) {
-    SoakRun run;
-    run.games = 0;
-    return run.Play(world.backend);
-}
-
 TEST(Faults, BrokenSettingsFilesGiveDefaultsAndAreWrittenAnew) {
-    const std::string written = [] {
-        HeadlessWorld world;
-        world.dir.Write("Settings.xml", kPlayerSettings);
-        RunToMenu(world);
-        return world.dir.Read("Settings.xml");
-    }();
-    struct Case {
-        const char* name;
-        std::string bytes;
-    } cases[] = {
-        {"binary garbage", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe\x00<<>>&&;", 24)},
-        {"cut in half", written.substr(0, written.size() / 2)},
-        {"no Settings element", "<Options><ScreenWidth>1</ScreenWidth></Options>"},
-        {"16-bit text with an unpaired surrogate", std::string("\xff\xfe<\0S\0\x00\xd8>\0", 10)},
-        {"empty", ""},
+    const std::string cases[] = {
+        std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe\x00<<>>&&;", 24),  // binary garbage
+        kPlayerSettings.substr(0, kPlayerSettings.size() / 2),
+        "<Options><ScreenWidth>1</ScreenWidth></Options>",
+        std::string("\xff\xfe<\0S\0\x00\xd8>\0", 10),  // 16-bit text with an unpaired surrogate
+        "",
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const std::string& bytes : cases) {
+        SCOPED_TRACE(::testing::PrintToString(bytes));
         HeadlessWorld world;
         world.backend.SetDesktopMode({120, 90, 24});
-        world.dir.Write("Settings.xml", c.bytes);
-        EXPECT_EQ(RunToMenu(world), 0);
+        world.dir.Write("Settings.xml", bytes);
+        ProgramDriver toMenu;
+        toMenu.games = 0;
+        EXPECT_EQ(toMenu.Run(world.backend), 0);
         EXPECT_TRUE(world.backend.MessageBoxes().empty());
         // The new file holds the defaults and reads back whole.
         platform::Install(&world.backend);
         Settings reread;
         EXPECT_EQ(reread.LoadSettings(), 1);
-        EXPECT_EQ(reread.screenWidth, 120);
-        EXPECT_EQ(reread.engineDistance, 2048);
+        EXPECT_EQ(std::make_pair(reread.screenWidth, reread.engineDistance), std::make_pair(120, 2048));
     }
 }
 
 // Root ignores permission bits, so the write is made to fail by taking the
 // temporary file's name with a folder, and the file's own name likewise.
 TEST(Faults, SettingsThatCannotBeWrittenKeepTheOldFile) {
-    for (const char* blocked : {"Settings.xml.tmp", "Settings.xml"}) {
+    for (const std::string blocked : {"Settings.xml.tmp", "Settings.xml"}) {
         SCOPED_TRACE(blocked);
         HeadlessWorld world;
         world.backend.SetDesktopMode({200, 150, 24});
-        if (std::string(blocked) == "Settings.xml") {
-            fs::create_directories(world.dir.File("Settings.xml/kept"));
-        } else {
-            world.dir.Write("Settings.xml", kPlayerSettings);
-            fs::create_directories(world.dir.File(blocked));
-        }
+        if (blocked != "Settings.xml") world.dir.Write("Settings.xml", kPlayerSettings);
+        fs::create_directories(world.dir.File(blocked));
         // A game in which the camera moves, so there is something to save.
-        SoakRun run;
-        run.games = 1;
-        run.onStep = [](const Engine& engine, platform::HeadlessPlatform& b) {
-            if (engine.Steps() == 1) b.PostKeyDown('Q');
-            if (engine.Steps() == 2) b.PostKeyDown(VK_ESCAPE);
-            return engine.Steps() <= 2;
-        };
-        EXPECT_EQ(run.Play(world.backend), 0);
-        if (std::string(blocked) == "Settings.xml") {
-            EXPECT_TRUE(fs::is_directory(world.dir.File("Settings.xml/kept")));
-        } else {
+        ProgramDriver driver;
+        driver.steer = [](const Engine& e) { return e.Steps() == 1 ? 'Q' : e.Steps() == 2 ? VK_ESCAPE : 0; };
+        EXPECT_EQ(driver.Run(world.backend), 0);
+        EXPECT_TRUE(fs::is_directory(world.dir.File(blocked)));
+        if (blocked != "Settings.xml") {
             EXPECT_EQ(world.dir.Read("Settings.xml"), kPlayerSettings);
-            EXPECT_TRUE(fs::is_directory(world.dir.File(blocked)));
         }
     }
 }

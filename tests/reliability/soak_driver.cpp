@@ -2,14 +2,11 @@
 
 #include <unistd.h>
 
+#include <climits>
 #include <cstdio>
 
-#include "Engine/engine.h"
-#include "MenuPages/congratulationspage.h"
-#include "MenuPages/gameoverpage.h"
-#include "MenuPages/mainpage.h"
 #include "autoplayer.h"
-#include "proc.h"
+#include "program_driver.h"
 
 long ResidentBytes() {
     long size = 0, resident = 0;
@@ -21,54 +18,30 @@ long ResidentBytes() {
 }
 
 int SoakRun::Play(platform::HeadlessPlatform& backend) {
-    PageBase* seen = nullptr;
-    long lastStep = -1;
-    long gameSteps = 0;
-    bool closing = false;
-    bool escaped = false;
+    ProgramDriver driver;
+    driver.games = games;
+    driver.maxSteps = LONG_MAX;
     Autoplayer player;
-    backend.SetPumpCallback([&](platform::HeadlessPlatform& b) {
-        if (closing) return;
-        if (currentPage != seen) {
-            seen = currentPage;
-            lastStep = -1;
-            if (dynamic_cast<gameoverPage*>(currentPage)) endings.push_back("gameover");
-            if (dynamic_cast<congratulationsPage*>(currentPage)) endings.push_back("congratulations");
-            if (auto* engine = dynamic_cast<Engine*>(currentPage)) {
-                if (engine->level == 1) {
-                    player = Autoplayer();
-                    levels.push_back(1);
-                    gameSteps = 0;
-                    escaped = false;
-                }
-                levels.back() = engine->level;
-            }
-            if (dynamic_cast<MainPage*>(currentPage)) {
-                if (!levels.empty()) {
-                    if (endings.size() < levels.size()) endings.push_back(escaped ? "escape" : "menu");
-                    residentAfterGame.push_back(ResidentBytes());
-                }
-                if (static_cast<int>(levels.size()) >= games) {
-                    closing = true;
-                    b.PostClose();
-                    return;
-                }
-                b.PostClick((MainPage::kPlayButton.x1 + MainPage::kPlayButton.x2) / 2 * ScreenWidth / 1024,
-                            (MainPage::kPlayButton.y1 + MainPage::kPlayButton.y2) / 2 * ScreenHeight / 768);
-            }
-        }
-        auto* engine = dynamic_cast<Engine*>(currentPage);
-        if (!engine || engine->Steps() == lastStep) return;
-        // Once per game step: the pump runs again after delivering a key.
-        lastStep = engine->Steps();
-        steps++;
-        if (onStep && onStep(*engine, b)) return;
-        if (++gameSteps > maxStepsPerGame && !escaped) {
-            escaped = true;
-            b.PostKeyDown(VK_ESCAPE);
-        } else if (int key = player.Choose(*engine)) {
-            b.PostKeyDown(key);
-        }
-    });
-    return platform::RunProgram(backend);
+    long gameSteps = 0;
+    int level = 0;
+    std::string ending = "menu";
+    driver.onPage = [&](const std::string& page) {
+        if (page == "level 1") player = Autoplayer(), gameSteps = 0;
+        if (page.rfind("level ", 0) == 0) level = std::stoi(page.substr(6));
+        if (page == "gameover" || page == "congratulations") ending = page;
+        if (page != "menu" || driver.pages.size() <= 2) return;  // not back from a game
+        residentAfterGame.push_back(ResidentBytes());
+        endings.push_back(ending);
+        levels.push_back(level);
+        ending = "menu", level = 0;
+    };
+    driver.steer = [&](const Engine& engine) -> int {
+        if (++gameSteps <= maxStepsPerGame) return player.Choose(engine);
+        if (ending == "escape") return 0;
+        ending = "escape";
+        return VK_ESCAPE;
+    };
+    const int status = driver.Run(backend);
+    steps = driver.steps;
+    return status;
 }

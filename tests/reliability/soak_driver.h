@@ -3,29 +3,23 @@
 // game-over or congratulations page and back to the menu, again and again.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "headless.h"
-
-class Engine;
 
 struct SoakRun {
     // Games to play; the window is closed when the menu returns after the last.
     int games = 3;
     // A game still going after this many steps is left with Escape.
     long maxStepsPerGame = 3000;
-    // Called once per game step before the player moves; returning true
-    // takes the step's turn from the player (the hook may post keys).
-    std::function<bool(const Engine&, platform::HeadlessPlatform&)> onStep;
 
-    // Resident memory in bytes each time the menu came back, one per game.
+    // One entry per game, taken when the menu came back: resident memory in
+    // bytes; how it ended ("gameover", "congratulations", "escape" for the
+    // step limit, "menu" when the game page gave up by itself); the highest
+    // level reached (0: none started).
     std::vector<long> residentAfterGame;
-    // How each game ended: "gameover", "congratulations", "escape" (the
-    // step limit), or "menu" (the game page gave up by itself).
     std::vector<std::string> endings;
-    // Highest level reached in each game.
     std::vector<int> levels;
     long steps = 0;
 
