@@ -10,6 +10,20 @@
 #include <cstdlib>
 #include <cstring>
 
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define XML_CHECKED_MEMORY 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__) || defined(XML_CHECKED_MEMORY)
+#include <sanitizer/asan_interface.h>
+#define XML_POISON(p, n) ASAN_POISON_MEMORY_REGION(p, n)
+#define XML_UNPOISON(p, n) ASAN_UNPOISON_MEMORY_REGION(p, n)
+#else
+#define XML_POISON(p, n) ((void)(p), (void)(n))
+#define XML_UNPOISON(p, n) ((void)(p), (void)(n))
+#endif
+
 // ===== tables shared by the parser and the writer ============================
 
 /// Bytes in the character that starts with each byte value, for UTF-8 text.
@@ -179,6 +193,7 @@ static void arenaFree(XMLArena *a)
 {
     for (XMLArenaBlock *b = a->blocks, *next; b; b = next) {
         next = b->next;
+        XML_UNPOISON(b, sizeof *b + b->size);
         free(b);
     }
     free(a);
@@ -451,8 +466,13 @@ void XMLNode::deleteNodeContent(char force)
     releasePiece(r, r->pAttribute);
     releasePiece(r, r->pOrder);
     releasePiece(r, r->lpszName);
-    if (!r->pArena) free(r);
-    else if (--r->pArena->nRecords == 0) arenaFree(r->pArena);
+    if (!r->pArena) {
+        free(r);
+    } else if (--r->pArena->nRecords == 0) {
+        arenaFree(r->pArena);
+    } else {
+        XML_POISON(r, sizeof *r); // a handle used after its record went is still caught in checked builds
+    }
 }
 
 XMLNode XMLNode::createXMLTopNode_WOSD(const char *lpszName, char isDeclaration)
