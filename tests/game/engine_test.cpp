@@ -1,45 +1,40 @@
 // The game page's step: paced frames, blocking, meals, level ends, camera keys.
-#include <gtest/gtest.h>
-
 #include <tuple>
 
-#include "Engine/engine.h"
 #include "Engine/food.h"
 #include "Engine/snake.h"
-#include "MenuPages/mainpage.h"
-#include "Sound/sound.h"
-#include "autoplayer.h"
 #include "game_fixture.h"
-#include "proc.h"
 #include "settings.h"
 
 namespace {
 
 // Row 1 holds five floor cells: the snake and two more.
 const std::vector<std::string> kCorridor = {"#######", "#.....#", "#######"};
+using Sleeps = std::vector<unsigned long>;
 
 class EngineTest : public GameTest {
 protected:
     void SetUp() override { StartGraphics(); }
-    std::vector<unsigned long> SleepsOfOneStep() {
-        size_t before = backend.Sleeps().size();
+    // One step of the page: the sleeps it made and the frames it presented.
+    std::pair<Sleeps, int> Step() {
+        const size_t sleeps = backend.Sleeps().size();
+        const int frames = backend.FramesPresented();
         engine->Work();
-        return {backend.Sleeps().begin() + static_cast<long>(before), backend.Sleeps().end()};
+        return {Sleeps(backend.Sleeps().begin() + static_cast<long>(sleeps), backend.Sleeps().end()),
+                backend.FramesPresented() - frames};
     }
 };
 
 TEST_F(EngineTest, FramesArePacedAgainstThirtyMillisecondsFromTheLastSample) {
     // A frame costing t ms sleeps 30 - t and the next one, measured from the
     // sample before that sleep, none; a frame costing nothing still sleeps.
-    const std::pair<long, std::vector<unsigned long>> cases[] = {
+    const std::pair<long, Sleeps> cases[] = {
         {10, {20, 20, 20}}, {25, {5, 5, 5}}, {1, {29, 29, 29}}, {0, {30, 30, 30}}, {30, {}}, {45, {}}};
     WriteMap(1, kCorridor);
     for (const auto& [cost, sleeps] : cases) {
         backend.SetFrameCost(cost);
         Start();
-        int frames = backend.FramesPresented();
-        EXPECT_EQ(SleepsOfOneStep(), sleeps) << "frame cost " << cost;
-        EXPECT_EQ(backend.FramesPresented() - frames, 5);
+        EXPECT_EQ(Step(), std::pair(sleeps, 5)) << "frame cost " << cost;
     }
 }
 
@@ -47,19 +42,15 @@ TEST_F(EngineTest, ABlockedSnakeWaitsWithoutDrawingOrSleepingUntilItTurns) {
     WriteMap(1, {"######", "#....#", "#...##", "######"});  // a wall ahead, open above
     backend.SetFrameCost(10);
     Engine& e = Start();
-    int frames = backend.FramesPresented();
     for (int step = 0; step < 40; step++) {
-        EXPECT_TRUE(SleepsOfOneStep().empty());
+        EXPECT_EQ(Step(), std::pair(Sleeps{}, 0));
         EXPECT_GT(e.Collided(), 0);
     }
-    EXPECT_EQ(backend.FramesPresented(), frames);
     EXPECT_EQ(e.GetSnake()->CurrX(), 3);
-
     e.KeyDown(VK_RIGHT);  // into the wall: refused
     e.KeyDown(VK_UP);
-    EXPECT_EQ(SleepsOfOneStep().size(), 3u);
+    EXPECT_EQ(Step(), std::pair(Sleeps{20, 20, 20}, 5));
     EXPECT_EQ(e.Collided(), 0);
-    EXPECT_EQ(backend.FramesPresented(), frames + 5);
     EXPECT_EQ(e.GetSnake()->CurrY(), 2);
 }
 
@@ -71,8 +62,7 @@ TEST_F(EngineTest, FoodFollowsTheFifteenBitGeneratorSeededWithTheCalendar) {
         backend.SetCalendarSeconds(seed);
         const Food* food = Start().GetFood();
         ASSERT_NE(food, nullptr);
-        FoodCell expected = ExpectedFood(seed, field);
-        EXPECT_EQ(std::make_pair(food->x, food->y), std::make_pair(expected.x, expected.y)) << "seed " << seed;
+        EXPECT_EQ(std::pair(food->x, food->y), ExpectedFood(seed, field)) << "seed " << seed;
     }
 }
 
@@ -81,12 +71,10 @@ TEST_F(EngineTest, AMealGrowsTheSnakeAndTheNextFoodAvoidsTheGrownSnake) {
     backend.SetCalendarSeconds(SeedPlacingFoodAt(4, 1, kCorridor));
     Engine& e = Start();
     size_t sounds = Sound::Requests().size();
-    int frames = backend.FramesPresented();
-    e.Work();  // head onto (4, 1): the meal
+    EXPECT_EQ(Step().second, 5);  // head onto (4, 1): the meal
     EXPECT_EQ(e.GetSnake()->nElements, 4);
     ASSERT_NE(e.GetFood(), nullptr);
     EXPECT_EQ(e.GetFood()->x, 5);  // the grown tail covers (1, 1)
-    EXPECT_EQ(backend.FramesPresented(), frames + 5);
     EXPECT_EQ(SoundsSince(sounds), std::vector<std::string>{"Gulp.wav"});
     EXPECT_EQ(Sound::Requests().back().async, 1);
 
@@ -94,33 +82,25 @@ TEST_F(EngineTest, AMealGrowsTheSnakeAndTheNextFoodAvoidsTheGrownSnake) {
     e.Work();
     EXPECT_EQ(e.GetSnake()->nElements, 5);
     EXPECT_EQ(e.GetFood(), nullptr);
-    e.Work();
-    e.Work();
+    e.Work(), e.Work();
     EXPECT_EQ(e.finishRun, 0);
 }
 
+// The level's meals and sounds are checked by the ten-level game.
 TEST_F(EngineTest, CompletingALevelQueuesTheNextWithTheCameraTheLevelStartedWith) {
     Engine& e = Start(1);  // the shipped first level
     for (int i = 0; i < 3; i++) e.KeyDown('Q');
-    size_t sounds = Sound::Requests().size();
-    int framesBefore = 0;
+    int frames = 0;
     Autoplayer player;
     for (int step = 0; step < 2000 && !e.finishRun; step++) {
         if (int key = player.Choose(e)) e.KeyDown(key);
-        framesBefore = backend.FramesPresented();
-        e.Work();
+        frames = Step().second;
     }
     ASSERT_EQ(e.finishRun, 1);
-    EXPECT_EQ(e.GetSnake()->nElements, 10);
-    EXPECT_EQ(backend.FramesPresented() - framesBefore, 5) << "the completing step still draws";
-    std::vector<std::string> expected(7, "Gulp.wav");
-    expected.push_back("Play.wav");
-    EXPECT_EQ(SoundsSince(sounds), expected);
-
+    EXPECT_EQ(frames, 5) << "the completing step still draws";
     auto* next = dynamic_cast<Engine*>(static_cast<PageBase*>(nextPage));
     ASSERT_NE(next, nullptr);
-    EXPECT_EQ(next->level, 2);
-    EXPECT_EQ(next->Distance(), 2048);
+    EXPECT_EQ(std::pair(next->level, next->Distance()), std::pair(2, 2048));
     Stop();
     EXPECT_EQ(GameSettings->engineDistance, 2048 + 96);
 }

@@ -2,15 +2,6 @@
 
 #include "headless_world.h"
 
-#include "Sound/sound.h"
-#include "proc.h"
-#include "settings.h"
-#include "texter.h"
-
-GameTest::GameTest() {
-    platform::Install(&backend);
-}
-
 GameTest::~GameTest() {
     ReleaseProgram();  // frees whatever start-up made, any queued page included
     platform::Install(nullptr);
@@ -37,11 +28,6 @@ void GameTest::Stop() {
     engine.reset();
 }
 
-SmallProgram::SmallProgram() {
-    backend.SetDesktopMode({160, 120, 24});
-    Sound::ClearRequests();
-}
-
 std::string RowXml(const std::string& cells) {
     std::string row = "<Row>";
     for (char c : cells) row += c == '#' ? "<Cell>Wall</Cell>" : "<Cell>Grass</Cell>";
@@ -56,7 +42,7 @@ std::string MapXml(const std::vector<std::string>& rows, const std::string& gras
     return xml + "</Map>\n";
 }
 
-FoodCell ExpectedFood(unsigned seed, const std::vector<std::string>& rows) {
+std::pair<int, int> ExpectedFood(unsigned seed, const std::vector<std::string>& rows) {
     const int width = static_cast<int>(rows[0].size()), height = static_cast<int>(rows.size());
     SRand15(seed);
     for (;;) {
@@ -69,7 +55,7 @@ FoodCell ExpectedFood(unsigned seed, const std::vector<std::string>& rows) {
 
 unsigned SeedPlacingFoodAt(int x, int y, const std::vector<std::string>& rows) {
     unsigned seed = 1;
-    while (ExpectedFood(seed, rows).x != x || ExpectedFood(seed, rows).y != y) seed++;
+    while (ExpectedFood(seed, rows) != std::pair{x, y}) seed++;
     return seed;
 }
 
@@ -77,4 +63,10 @@ std::vector<std::string> SoundsSince(size_t from) {
     std::vector<std::string> names;
     for (size_t i = from; i < Sound::Requests().size(); i++) names.push_back(Sound::Requests()[i].file);
     return names;
+}
+
+int LitPixels(const platform::Frame& f) {
+    int lit = 0;
+    for (size_t i = 0; i < f.rgba.size(); i += 4) lit += (f.rgba[i] | f.rgba[i + 1] | f.rgba[i + 2]) != 0;
+    return lit;
 }

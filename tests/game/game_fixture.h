@@ -6,21 +6,21 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "Engine/engine.h"
+#include "Sound/sound.h"
 #include "autoplayer.h"
 #include "gamedir.h"
-#include "headless.h"
 #include "program_driver.h"
 
 class GameTest : public ::testing::Test {
 protected:
-    GameTest();
+    GameTest() { platform::Install(&backend); }
     ~GameTest() override;
     void TearDown() override { Stop(); }
 
-    // Brings up the window and context at this size (call once per test).
+    // Brings up the window and context at this size (again only after ReleaseProgram).
     void StartGraphics(int width = 160, int height = 120);
     // Writes Maps/Level<level>.map from rows as the player sees them.
     void WriteMap(int level, const std::vector<std::string>& rows, const std::string& grass = "grass",
@@ -38,7 +38,7 @@ protected:
 // takes the desktop's size; a small one keeps software rendering quick), with
 // no sounds requested yet.
 struct SmallProgram {
-    SmallProgram();
+    SmallProgram() { backend.SetDesktopMode({160, 120, 24}), Sound::ClearRequests(); }
     ScopedGameDir dir;
     platform::HeadlessPlatform backend;
     ProgramDriver driver;
@@ -54,11 +54,10 @@ std::string MapXml(const std::vector<std::string>& rows, const std::string& gras
 // The first food cell for `seed` by the placement rule, for a snake in its
 // starting cells: draw x, then y, until a cell is inside, off the snake and
 // not a wall.
-struct FoodCell {
-    int x, y;
-};
-FoodCell ExpectedFood(unsigned seed, const std::vector<std::string>& rows);
+std::pair<int, int> ExpectedFood(unsigned seed, const std::vector<std::string>& rows);
 unsigned SeedPlacingFoodAt(int x, int y, const std::vector<std::string>& rows);
 
 // The sound files requested since request number `from`.
 std::vector<std::string> SoundsSince(size_t from = 0);
+// The pixels of a frame that are not black.
+int LitPixels(const platform::Frame& f);

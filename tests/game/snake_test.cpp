@@ -1,5 +1,5 @@
 // The snake's rules: turning, moving, growing, and what counts as a bite.
-#include <gtest/gtest.h>
+#include <tuple>
 
 #include "Engine/map.h"
 #include "Engine/snake.h"
@@ -31,13 +31,8 @@ protected:
 };
 
 TEST_F(SnakeTest, TurnRequestsAreJudgedByTheHeadsLastStep) {
-    struct Case {
-        const char* name;
-        bool stepUpFirst;           // from (3, 1) moving right to (3, 2) moving up
-        std::vector<Cell> requests;  // made between two steps
-        Cell pending;
-    };
-    const Case cases[] = {
+    // Name, whether the snake first steps up from (3, 1), the requests made before the next step, the turn kept.
+    const std::tuple<const char*, bool, std::vector<Cell>, Cell> cases[] = {
         {"reverse refused", false, {{-1, 0}}, {1, 0}},
         {"straight on refused", false, {{1, 0}}, {1, 0}},
         {"turn into the bottom wall refused", false, {{0, -1}}, {1, 0}},
@@ -46,11 +41,11 @@ TEST_F(SnakeTest, TurnRequestsAreJudgedByTheHeadsLastStep) {
         {"a pending turn can become the opposite turn", true, {{-1, 0}, {1, 0}}, {1, 0}},
         {"reversal along y refused after a turn", true, {{1, 0}, {0, -1}}, {1, 0}},
     };
-    for (const Case& c : cases) {
+    for (const auto& [name, stepUpFirst, requests, pending] : cases) {
         Snake s;
-        if (c.stepUpFirst) Step(s, {0, 1});
-        for (auto [x, y] : c.requests) s.SetNextDir(x, y, &map);
-        EXPECT_EQ(std::make_pair(s.nextXDir, s.nextYDir), c.pending) << c.name;
+        if (stepUpFirst) Step(s, {0, 1});
+        for (auto [x, y] : requests) s.SetNextDir(x, y, &map);
+        EXPECT_EQ(std::make_pair(s.nextXDir, s.nextYDir), pending) << name;
     }
 }
 

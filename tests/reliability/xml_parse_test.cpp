@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "xmlParser.h"
 
@@ -24,14 +25,8 @@ TEST(XmlParse, ManyAttributesBesideContent) {
 }
 
 TEST(XmlParse, ReferencesAreFoundOnlyAtCharacterStarts) {
-    struct Case {
-        const char* name;
-        char utf8;  // the character table in force
-        const char* xml;
-        XMLError error;
-        const char* text;       // the element's first text (null: none checked)
-        const char* attribute;  // its attribute v (null: none checked)
-    } cases[] = {
+    // Name, UTF-8 in force, document, error, the element's first text and its attribute v (null: not checked).
+    const std::tuple<const char*, char, const char*, XMLError, const char*, const char*> cases[] = {
         // Under UTF-8, 0xE5 starts a three-byte character that takes "&l"
         // with it: no reference starts there, and the text stays as it is.
         {"ampersand inside a UTF-8 sequence", 1, "<a>\xE5&lt;x</a>", eXMLErrorNone, "\xE5&lt;x", nullptr},
@@ -42,18 +37,14 @@ TEST(XmlParse, ReferencesAreFoundOnlyAtCharacterStarts) {
         // The lead byte takes the quote after it: the value ends at the next one.
         {"quote inside a UTF-8 sequence", 1, "<a v=\"\xE5\"x\"/>", eXMLErrorNone, nullptr, "\xE5\"x"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        XMLNode::setGlobalOptions(1, c.utf8);
+    for (const auto& [name, utf8, xml, error, text, attribute] : cases) {
+        SCOPED_TRACE(name);
+        XMLNode::setGlobalOptions(1, utf8);
         XMLResults results;
-        XMLNode a = XMLNode::parseString(c.xml, nullptr, &results);
-        EXPECT_EQ(results.error, c.error);
-        if (c.text) {
-            EXPECT_STREQ(a.getText(0), c.text);
-        }
-        if (c.attribute) {
-            EXPECT_STREQ(a.getAttribute("v"), c.attribute);
-        }
+        XMLNode a = XMLNode::parseString(xml, nullptr, &results);
+        EXPECT_EQ(results.error, error);
+        EXPECT_STREQ(text ? a.getText(0) : nullptr, text);
+        EXPECT_STREQ(attribute ? a.getAttribute("v") : nullptr, attribute);
     }
     XMLNode::setGlobalOptions(1, 1);
 }
