@@ -26,8 +26,7 @@ protected:
 };
 
 TEST_F(EngineTest, FramesArePacedAgainstThirtyMillisecondsFromTheLastSample) {
-    // A frame costing t ms sleeps 30 - t and the next one, measured from the
-    // sample before that sleep, none; a frame costing nothing still sleeps.
+    // A frame costing t ms sleeps 30 - t, the next (timed from before that sleep) none; a free frame still sleeps.
     const std::pair<long, Sleeps> cases[] = {
         {10, {20, 20, 20}}, {25, {5, 5, 5}}, {1, {29, 29, 29}}, {0, {30, 30, 30}}, {30, {}}, {45, {}}};
     WriteMap(1, kCorridor);
@@ -118,12 +117,8 @@ TEST_F(EngineTest, EscapeReturnsToTheMenuAndKeepsTheCamera) {
 }
 
 TEST_F(EngineTest, CameraKeysStopAtTheirLimitsTestedBeforeTheChange) {
-    struct Case {
-        int distance, xAngle;
-        char key;
-        int presses, distanceAfter, xAngleAfter, zAngleAfter;
-    };
-    const Case cases[] = {
+    // From distance and x angle, a key pressed n times, to distance, x and z angles.
+    const std::tuple<int, int, char, int, int, int, int> cases[] = {
         {2048, 45, 'Q', 100, 4096, 45, 0}, {2048, 45, 'E', 100, 1024, 45, 0},
         {2048, 45, 'W', 100, 2048, 90, 0}, {2048, 45, 'S', 100, 2048, 0, 0},
         {2048, 45, 'A', 3, 2048, 45, 15},  {2048, 45, 'D', 100, 2048, 45, -500},
@@ -132,15 +127,15 @@ TEST_F(EngineTest, CameraKeysStopAtTheirLimitsTestedBeforeTheChange) {
         {1025, 1, 'E', 5, 993, 1, 0},      {1025, 1, 'S', 5, 1025, -4, 0},
         {2048, 45, 'X', 5, 2048, 45, 0},
     };
-    for (const Case& c : cases) {
-        GameSettings->engineDistance = c.distance;
-        GameSettings->engineXAngle = c.xAngle;
+    for (const auto& [distance, xAngle, key, presses, distanceAfter, xAngleAfter, zAngleAfter] : cases) {
+        GameSettings->engineDistance = distance;
+        GameSettings->engineXAngle = xAngle;
         GameSettings->engineZAngle = 0;
         Engine e(1);
-        for (int i = 0; i < c.presses; i++) e.KeyDown(c.key);
+        for (int i = 0; i < presses; i++) e.KeyDown(key);
         EXPECT_EQ(std::make_tuple(e.Distance(), e.XAngle(), e.ZAngle()),
-                  std::make_tuple(c.distanceAfter, c.xAngleAfter, c.zAngleAfter))
-            << c.key << " from " << c.distance << ", " << c.xAngle;
+                  std::make_tuple(distanceAfter, xAngleAfter, zAngleAfter))
+            << key << " from " << distance << ", " << xAngle;
     }
 }
 

@@ -1,33 +1,5 @@
 #include "game_fixture.h"
 
-#include "headless_world.h"
-
-GameTest::~GameTest() {
-    ReleaseProgram();  // frees whatever start-up made, any queued page included
-    platform::Install(nullptr);
-}
-
-void GameTest::StartGraphics(int width, int height) {
-    ASSERT_TRUE(StartHeadlessGraphics(backend, width, height));
-}
-
-void GameTest::WriteMap(int level, const std::vector<std::string>& rows, const std::string& grass,
-                        const std::string& wall) {
-    dir.Write("Maps/Level" + std::to_string(level) + ".map", MapXml(rows, grass, wall));
-}
-
-Engine& GameTest::Start(int level) {
-    Stop();
-    engine = std::make_unique<Engine>(level);
-    engine->Initialize();
-    return *engine;
-}
-
-void GameTest::Stop() {
-    if (engine) engine->Finish();
-    engine.reset();
-}
-
 std::string RowXml(const std::string& cells) {
     std::string row = "<Row>";
     for (char c : cells) row += c == '#' ? "<Cell>Wall</Cell>" : "<Cell>Grass</Cell>";

@@ -12,22 +12,44 @@
 #include "Sound/sound.h"
 #include "autoplayer.h"
 #include "gamedir.h"
+#include "headless_world.h"
 #include "program_driver.h"
+
+// Map text from rows drawn as the player sees them ('#' wall, '.' floor; the
+// last row is row 0).
+std::string RowXml(const std::string& cells);
+std::string MapXml(const std::vector<std::string>& rows, const std::string& grass = "grass",
+                   const std::string& wall = "hedge");
 
 class GameTest : public ::testing::Test {
 protected:
     GameTest() { platform::Install(&backend); }
-    ~GameTest() override;
+    ~GameTest() override {
+        ReleaseProgram();  // frees whatever start-up made, any queued page included
+        platform::Install(nullptr);
+    }
     void TearDown() override { Stop(); }
 
     // Brings up the window and context at this size (again only after ReleaseProgram).
-    void StartGraphics(int width = 160, int height = 120);
+    void StartGraphics(int width = 160, int height = 120) {
+        ASSERT_TRUE(StartHeadlessGraphics(backend, width, height));
+    }
     // Writes Maps/Level<level>.map from rows as the player sees them.
     void WriteMap(int level, const std::vector<std::string>& rows, const std::string& grass = "grass",
-                  const std::string& wall = "hedge");
+                  const std::string& wall = "hedge") {
+        dir.Write("Maps/Level" + std::to_string(level) + ".map", MapXml(rows, grass, wall));
+    }
     // A fresh initialised page for `level`, finishing the previous one.
-    Engine& Start(int level = 1);
-    void Stop();
+    Engine& Start(int level = 1) {
+        Stop();
+        engine = std::make_unique<Engine>(level);
+        engine->Initialize();
+        return *engine;
+    }
+    void Stop() {
+        if (engine) engine->Finish();
+        engine.reset();
+    }
 
     ScopedGameDir dir;
     platform::HeadlessPlatform backend;
@@ -44,12 +66,6 @@ struct SmallProgram {
     ProgramDriver driver;
     Autoplayer player;
 };
-
-// Map text from rows drawn as the player sees them ('#' wall, '.' floor; the
-// last row is row 0).
-std::string RowXml(const std::string& cells);
-std::string MapXml(const std::vector<std::string>& rows, const std::string& grass = "grass",
-                   const std::string& wall = "hedge");
 
 // The first food cell for `seed` by the placement rule, for a snake in its
 // starting cells: draw x, then y, until a cell is inside, off the snake and

@@ -16,7 +16,9 @@ const std::string kRows = RowXml("#######") +
                           "<Row><Cell>Wall</Cell><Cell>wall</Cell><Cell>Wall</Cell><Cell>Walls</Cell>"
                           "<Cell>WALL</Cell><Cell>Grass</Cell><Cell>Wall</Cell></Row>" +
                           RowXml("#.....#") + RowXml("#.....#") + RowXml("#######");
-const std::string kHeader = "<Width>7</Width><Height>5</Height><GrassT>grass</GrassT><WallT>brick</WallT>";
+std::string Header(const std::string& width = "7", const std::string& height = "5") {
+    return "<Width>" + width + "</Width><Height>" + height + "</Height><GrassT>grass</GrassT><WallT>brick</WallT>";
+}
 
 class MapTest : public GameTest {
 protected:
@@ -25,15 +27,12 @@ protected:
 
 TEST_F(MapTest, CompleteFilesLoadWhateverTheirOrderCaseAndSurplus) {
     const std::tuple<const char*, std::string, int, int> cases[] = {
-        {"plain", "<Map>" + kHeader + kRows + "</Map>", 7, 5},
-        {"rows first", "<Map>" + kRows + kHeader + "</Map>", 7, 5},
+        {"plain", "<Map>" + Header() + kRows + "</Map>", 7, 5},
+        {"rows first", "<Map>" + kRows + Header() + "</Map>", 7, 5},
         {"other letter case",
          "<MAP><width>7</width><HEIGHT>5</HEIGHT><grasst>grass</grasst><WALLT>brick</WALLT>" + kRows + "</MAP>", 7, 5},
-        {"number with trailing text",
-         "<Map><Width>7abc</Width><Height>5</Height><GrassT>grass</GrassT><WallT>brick</WallT>" + kRows + "</Map>", 7,
-         5},
-        {"surplus rows and cells ignored",
-         "<Map><Width>6</Width><Height>4</Height><GrassT>grass</GrassT><WallT>brick</WallT>" + kRows + "</Map>", 6, 4},
+        {"number with trailing text", "<Map>" + Header("7abc") + kRows + "</Map>", 7, 5},
+        {"surplus rows and cells ignored", "<Map>" + Header("6", "4") + kRows + "</Map>", 6, 4},
     };
     for (const auto& [name, xml, width, height] : cases) {
         dir.Write("Maps/Level1.map", xml);

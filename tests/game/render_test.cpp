@@ -14,8 +14,7 @@ namespace {
 
 const double kTanHalfFov = std::tan(22.5 * M_PI / 180.0);
 
-// Screen pixel (from the top-left) of an eye-space point, for the game's
-// 45-degree projection.
+// Screen pixel (from the top-left) of an eye-space point, for the game's 45-degree projection.
 std::pair<int, int> Project(double ex, double ey, double ez) {
     const double w = ScreenWidth, h = ScreenHeight;
     double nx = ex / -ez / kTanHalfFov / (w / h), ny = ey / -ez / kTanHalfFov;
@@ -29,8 +28,7 @@ unsigned Rgb(const platform::Frame& f, int x, int y) {
 
 class RenderTest : public GameTest {
 protected:
-    // A 640 by 480 screen with the camera straight above, as close as the
-    // keys allow.
+    // A 640 by 480 screen with the camera straight above, as close as the keys allow.
     void LookStraightDown() {
         StartGraphics(640, 480);
         GameSettings->engineXAngle = 0;
@@ -40,12 +38,10 @@ protected:
     // Textures/<name>.txu whose 16 by 16 texel block (bx, by) has colour(bx, by).
     template <typename F>
     void WriteTexture(const std::string& name, F colour) {
-        std::string bytes(256 * 256 * 3, '\0');
-        for (size_t i = 0; i < bytes.size(); i += 3) {
-            unsigned rgb = colour(static_cast<int>(i / 3 % 256 / 16), static_cast<int>(i / 3 / 256 / 16));
-            bytes[i] = static_cast<char>(rgb >> 16);
-            bytes[i + 1] = static_cast<char>(rgb >> 8);
-            bytes[i + 2] = static_cast<char>(rgb);
+        std::string bytes;
+        for (int i = 0; i < 256 * 256; i++) {
+            const unsigned rgb = colour(i % 256 / 16, i / 256 / 16);
+            bytes += {static_cast<char>(rgb >> 16), static_cast<char>(rgb >> 8), static_cast<char>(rgb)};
         }
         dir.Write("Textures/" + name + ".txu", bytes);
     }

@@ -1,6 +1,5 @@
-// The whole program against files that go bad and a display that refuses
-// it: each fault gives the designed message or fallback, never a crash, and
-// the player's settings survive.
+// The whole program against files that go bad and a display that refuses it:
+// a message or fallback, never a crash, and the player's settings survive.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -104,12 +103,12 @@ TEST(Faults, SettingsThatCannotBeWrittenKeepTheOldFile) {
         HeadlessWorld world;
         world.backend.SetDesktopMode({200, 150, 24});
         if (blocked != "Settings.xml") world.dir.Write("Settings.xml", kPlayerSettings);
-        fs::create_directories(world.dir.File(blocked));
+        fs::create_directories(world.dir.File(blocked + "/kept"));  // a folder that cannot be removed as a file
         // A game in which the camera moves, so there is something to save.
         ProgramDriver driver;
         driver.steer = [](const Engine& e) { return e.Steps() == 1 ? 'Q' : e.Steps() == 2 ? VK_ESCAPE : 0; };
         EXPECT_EQ(driver.Run(world.backend), 0);
-        EXPECT_TRUE(fs::is_directory(world.dir.File(blocked)));
+        EXPECT_TRUE(fs::is_directory(world.dir.File(blocked + "/kept")));
         if (blocked != "Settings.xml") {
             EXPECT_EQ(world.dir.Read("Settings.xml"), kPlayerSettings);
         }
