@@ -1,6 +1,7 @@
 #include "autoplayer.h"
 
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <deque>
 #include <vector>
@@ -14,11 +15,12 @@
 
 namespace {
 
-const int kDirs[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
-
 struct Cell {
     int x, y;
 };
+
+// The four cells next to c, always in this order.
+std::array<Cell, 4> Around(Cell c) { return {{{c.x + 1, c.y}, {c.x - 1, c.y}, {c.x, c.y + 1}, {c.x, c.y - 1}}}; }
 
 // The grid as the player sees it: walls, and the body, head first.
 class Board {
@@ -57,8 +59,7 @@ public:
         while (!open.empty()) {
             Cell c = open.front();
             open.pop_front();
-            for (const auto& d : kDirs) {
-                Cell n{c.x + d[0], c.y + d[1]};
+            for (Cell n : Around(c)) {
                 if (Wall(n) || dist[Index(n)] != INT_MAX || freeAfter[Index(n)] > dist[Index(c)] + 1) continue;
                 dist[Index(n)] = dist[Index(c)] + 1;
                 open.push_back(n);
@@ -75,8 +76,7 @@ public:
         // Any neighbour one step nearer was free when the search passed it.
         while (dist[Index(path.back())] > 1) {
             Cell c = path.back();
-            for (const auto& d : kDirs) {
-                Cell n{c.x + d[0], c.y + d[1]};
+            for (Cell n : Around(c)) {
                 if (!Wall(n) && dist[Index(n)] == dist[Index(c)] - 1) {
                     path.push_back(n);
                     break;
@@ -103,8 +103,7 @@ public:
             for (int y = 0; y < map_.height; y++)
                 for (int x = 0; x < map_.width; x++) {
                     if (!at[Index({x, y})]) continue;
-                    for (const auto& d : kDirs) {
-                        Cell n{x + d[0], y + d[1]};
+                    for (Cell n : Around({x, y})) {
                         if (Wall(n) || freeAfter[Index(n)] > t) continue;
                         if (Index(n) == tail) return true;
                         next[Index(n)] = any = 1;
@@ -162,9 +161,8 @@ int Autoplayer::Choose(const Engine& engine) {
     // time without a meal, any such step, to break out of a circle.
     std::vector<Cell> safe, risky;
     const std::vector<int> fromHead = board.Distances(head);
-    for (const auto& d : kDirs) {
-        if (d[0] == -hx && d[1] == -hy) continue;  // reversing is refused
-        Cell to{head.x + d[0], head.y + d[1]};
+    for (Cell to : Around(head)) {
+        if (to.x - head.x == -hx && to.y - head.y == -hy) continue;  // reversing is refused
         if (board.Wall(to) || fromHead[board.Index(to)] != 1) continue;
         (board.Along({to}).HeadReachesTail() ? safe : risky).push_back(to);
     }

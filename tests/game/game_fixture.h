@@ -15,8 +15,7 @@
 #include "headless_world.h"
 #include "program_driver.h"
 
-// Map text from rows drawn as the player sees them ('#' wall, '.' floor; the
-// last row is row 0).
+// Map text from rows drawn as the player sees them ('#' wall, '.' floor; the last row is row 0).
 std::string RowXml(const std::string& cells);
 std::string MapXml(const std::vector<std::string>& rows, const std::string& grass = "grass",
                    const std::string& wall = "hedge");
@@ -56,9 +55,7 @@ protected:
     std::unique_ptr<Engine> engine;
 };
 
-// The whole program on a small desktop (without a settings file the game
-// takes the desktop's size; a small one keeps software rendering quick), with
-// no sounds requested yet.
+// The whole program on a small desktop (quick to render; the game takes its size) and no sounds requested yet.
 struct SmallProgram {
     SmallProgram() { backend.SetDesktopMode({160, 120, 24}), Sound::ClearRequests(); }
     ScopedGameDir dir;
@@ -67,9 +64,8 @@ struct SmallProgram {
     Autoplayer player;
 };
 
-// The first food cell for `seed` by the placement rule, for a snake in its
-// starting cells: draw x, then y, until a cell is inside, off the snake and
-// not a wall.
+// The first food cell for `seed` by the placement rule, for a snake in its starting cells: draw x, then y,
+// until a cell is inside, off the snake and not a wall.
 std::pair<int, int> ExpectedFood(unsigned seed, const std::vector<std::string>& rows);
 unsigned SeedPlacingFoodAt(int x, int y, const std::vector<std::string>& rows);
 

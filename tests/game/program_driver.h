@@ -1,6 +1,5 @@
-// Runs the whole program on the off-screen backend, from the splash to the
-// window being closed, with a scripted player in the message pump. Header
-// only: the reliability tests and the soak benchmark drive the program too.
+// Runs the whole program on the off-screen backend, from the splash to the window being closed, with a
+// scripted player in the message pump. Header only: the reliability tests and the soak benchmark use it too.
 #pragma once
 
 #include <functional>
@@ -30,8 +29,7 @@ struct ProgramDriver {
     // Games to play: the window is closed when the menu comes back after the last.
     int games = 1;
 
-    // The pages in the order they became current: "start", "menu",
-    // "level N", "gameover", "congratulations", "options".
+    // The pages in the order they became current: "start", "menu", "level N", "gameover", "congratulations"...
     std::vector<std::string> pages;
     long steps = 0;
 

@@ -50,7 +50,8 @@ protected:
 // The read-out starts at x = -200 in the plane 384 units ahead: inside the
 // view only when the screen is at least about 1.257 times wider than high.
 TEST_F(RenderTest, TheReadOutIsDrawnOnlyWhereItsStartIsInView) {
-    const std::tuple<int, int, bool> screens[] = {{320, 240, true}, {400, 240, true}, {320, 256, false}, {300, 300, false}};
+    const std::tuple<int, int, bool> screens[] = {
+        {320, 240, true}, {400, 240, true}, {320, 256, false}, {300, 300, false}};  // width, height, shown
     for (auto [width, height, shown] : screens) {
         StartGraphics(width, height);
         Engine& e = Start();

@@ -1,6 +1,5 @@
-// Whatever settings file the player had, the file the program writes back
-// loads again with the values of the run: no choice is lost at the next
-// start. Each case is a file that once came back broken.
+// Whatever settings file the player had, the file written back loads with the run's values: no choice is
+// lost at the next start. Each case is a file that once came back broken.
 #include <gtest/gtest.h>
 
 #include <array>

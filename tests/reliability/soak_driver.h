@@ -1,6 +1,5 @@
-// Plays whole games in one run of the program on the off-screen backend:
-// from the main menu's play button, steered by the test-side player, to the
-// game-over or congratulations page and back to the menu, again and again.
+// Plays whole games in one run of the program on the off-screen backend, steered by the test-side player,
+// from the main menu's play button back to the menu, again and again.
 #pragma once
 
 #include <string>
@@ -14,10 +13,8 @@ struct SoakRun {
     // A game still going after this many steps is left with Escape.
     long maxStepsPerGame = 3000;
 
-    // One entry per game, taken when the menu came back: resident memory in
-    // bytes; how it ended ("gameover", "congratulations", "escape" for the
-    // step limit, "menu" when the game page gave up by itself); the highest
-    // level reached (0: none started).
+    // One entry per game, taken when the menu came back: resident memory in bytes; how it ended ("gameover",
+    // "congratulations", "escape" at the step limit, "menu": the page gave up); the highest level (0: none).
     std::vector<long> residentAfterGame;
     std::vector<std::string> endings;
     std::vector<int> levels;
