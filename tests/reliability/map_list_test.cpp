@@ -37,10 +37,7 @@ std::vector<unsigned char> Render(const Map& map, bool compiled) {
     glTranslated(-32.0 * map.width, -32.0 * map.height, 0);
     const GLfloat light[4] = {static_cast<GLfloat>(32 * map.width), 100, 256, 1};
     glLightfv(GL_LIGHT0, GL_POSITION, light);
-    if (compiled)
-        map.Draw();
-    else
-        map.DrawCells();
+    compiled ? map.Draw() : map.DrawCells();
     glFinish();
     std::vector<unsigned char> pixels(static_cast<size_t>(kWidth) * kHeight * 4);
     glReadPixels(0, 0, kWidth, kHeight, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
