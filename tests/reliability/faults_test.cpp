@@ -2,6 +2,9 @@
 // a message or fallback, never a crash, and the player's settings survive.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <string>
 
@@ -113,6 +116,33 @@ TEST(Faults, SettingsThatCannotBeWrittenKeepTheOldFile) {
             EXPECT_EQ(world.dir.Read("Settings.xml"), kPlayerSettings);
         }
     }
+}
+
+// The game folder made read-only. Root ignores permission bits, so as root
+// the program runs in a child process that has given up root first.
+TEST(Faults, AReadOnlyGameFolderKeepsTheOldSettings) {
+    HeadlessWorld world;
+    world.backend.SetDesktopMode({200, 150, 24});
+    world.dir.Write("Settings.xml", kPlayerSettings);
+    const fs::perms readOnly = fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                               fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec;
+    fs::permissions(world.dir.path(), readOnly);
+    const pid_t child = fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(90);
+        ProgramDriver driver;  // a game in which the camera moves, so there is something to save
+        driver.steer = [](const Engine& e) { return e.Steps() == 1 ? 'Q' : e.Steps() == 2 ? VK_ESCAPE : 0; };
+        const int status = driver.Run(world.backend);
+        _exit(driver.pages == std::vector<std::string>{"start", "menu", "level 1", "menu"} ? status : 91);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    fs::permissions(world.dir.path(), fs::perms::owner_all);
+    ASSERT_TRUE(WIFEXITED(status)) << "the program crashed: status " << status;
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(world.dir.Read("Settings.xml"), kPlayerSettings);
+    EXPECT_FALSE(world.dir.Exists("Settings.xml.tmp"));
 }
 
 // A display that offers no mode at all.
