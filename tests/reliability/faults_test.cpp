@@ -127,8 +127,11 @@ int ReadOnlyFolderRun() {
     HeadlessWorld world;
     world.backend.SetDesktopMode({200, 150, 24});
     world.dir.Write("Settings.xml", kPlayerSettings);
-    const fs::perms readOnly = fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
-                               fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec;
+    const fs::perms readable = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    const fs::perms readOnly = readable | fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
+    // Whatever the umask made of the copied game files, the child must read them.
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(world.dir.path()))
+        fs::permissions(entry.path(), entry.is_directory() ? readOnly : readable, fs::perm_options::add);
     fs::permissions(world.dir.path(), readOnly);
     const pid_t child = fork();
     if (child == 0) {
