@@ -99,6 +99,9 @@ TEST(Faults, BrokenSettingsFilesGiveDefaultsAndAreWrittenAnew) {
     }
 }
 
+// A game in which the camera moves, so there is something to save.
+int MoveTheCameraThenLeave(const Engine& e) { return e.Steps() == 1 ? 'Q' : e.Steps() == 2 ? VK_ESCAPE : 0; }
+
 // Root ignores permission bits, so the write is made to fail by taking the
 // temporary file's name with a folder, and the file's own name likewise.
 TEST(Faults, SettingsThatCannotBeWrittenKeepTheOldFile) {
@@ -108,9 +111,8 @@ TEST(Faults, SettingsThatCannotBeWrittenKeepTheOldFile) {
         world.backend.SetDesktopMode({200, 150, 24});
         if (blocked != "Settings.xml") world.dir.Write("Settings.xml", kPlayerSettings);
         fs::create_directories(world.dir.File(blocked + "/kept"));  // a folder that cannot be removed as a file
-        // A game in which the camera moves, so there is something to save.
         ProgramDriver driver;
-        driver.steer = [](const Engine& e) { return e.Steps() == 1 ? 'Q' : e.Steps() == 2 ? VK_ESCAPE : 0; };
+        driver.steer = MoveTheCameraThenLeave;
         EXPECT_EQ(driver.Run(world.backend), 0);
         EXPECT_TRUE(fs::is_directory(world.dir.File(blocked + "/kept")));
         if (blocked != "Settings.xml") {
@@ -136,8 +138,8 @@ int ReadOnlyFolderRun() {
     const pid_t child = fork();
     if (child == 0) {
         if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(90);
-        ProgramDriver driver;  // a game in which the camera moves, so there is something to save
-        driver.steer = [](const Engine& e) { return e.Steps() == 1 ? 'Q' : e.Steps() == 2 ? VK_ESCAPE : 0; };
+        ProgramDriver driver;
+        driver.steer = MoveTheCameraThenLeave;
         const int status = driver.Run(world.backend);
         _exit(driver.pages == std::vector<std::string>{"start", "menu", "level 1", "menu"} ? status : 91);
     }
