@@ -20,14 +20,16 @@
 #define XML_POISON(p, n) ASAN_POISON_MEMORY_REGION(p, n)
 #define XML_UNPOISON(p, n) ASAN_UNPOISON_MEMORY_REGION(p, n)
 #else
-#define XML_POISON(p, n) ((void)(p), (void)(n))
-#define XML_UNPOISON(p, n) ((void)(p), (void)(n))
+#define XML_POISON(p, n) (static_cast<void>(p), static_cast<void>(n))
+#define XML_UNPOISON(p, n) (static_cast<void>(p), static_cast<void>(n))
 #endif
 
 // ===== tables shared by the parser and the writer ============================
 
-/// Bytes in the character that starts with each byte value, for UTF-8 text.
-static const char XML_utf8ByteTable[256] = {
+namespace {
+
+// Bytes in the character that starts with each byte value, for UTF-8 text.
+const char XML_utf8ByteTable[256] = {
     0,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1, 1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1, // 0x00
     1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1, 1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1, // 0x20
     1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1, 1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1, // 0x40
@@ -38,8 +40,8 @@ static const char XML_utf8ByteTable[256] = {
     3,3,3,3,3,3,3,3,3,3,3,3,3,3,3,3, 4,4,4,4,4,1,1,1,1,1,1,1,1,1,1,1  // 0xE0
 };
 
-/// One byte per character.
-static const char XML_asciiByteTable[256] = {
+// One byte per character.
+const char XML_asciiByteTable[256] = {
     0,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1, 1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,
     1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1, 1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,
     1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1, 1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,
@@ -50,148 +52,173 @@ static const char XML_asciiByteTable[256] = {
     1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1, 1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1
 };
 
-/// The table in force for parsing and writing (setGlobalOptions, openFileHelper).
-static const char *XML_ByteTable = XML_utf8ByteTable;
+} // namespace
 
-/// Whether parseFile tests files for UTF-16 text.
-static char guessUnicodeChars = 1;
-
-/// Raw sections, tried in this order at the start of every token.
+// Raw sections, tried in this order at the start of every token.
 struct ALLXMLClearTag {
     const char *lpszOpen;
     int openTagLen;
     const char *lpszClose;
 };
-static const ALLXMLClearTag XMLClearTags[] = {
+
+namespace {
+
+const ALLXMLClearTag XMLClearTags[] = {
     {"<![CDATA[", 9, "]]>"},
     {"<PRE>", 5, "</PRE>"},
     {"<Script>", 8, "</Script>"},
     {"<!--", 4, "-->"},
     {"<!DOCTYPE", 9, ">"},
-    {0, 0, 0}
+    {nullptr, 0, nullptr}
 };
 
-/// The named entities, as written (s, l) and the character they stand for (c).
+// The named entities, as written (s, l) and the character they stand for (c).
 struct XMLCharacterEntity {
     const char *s;
     int l;
     char c;
 };
-static const XMLCharacterEntity XMLEntities[] = {
+const XMLCharacterEntity XMLEntities[] = {
     {"&amp;", 5, '&'},
     {"&lt;", 4, '<'},
     {"&gt;", 4, '>'},
     {"&quot;", 6, '"'},
     {"&apos;", 6, '\''},
-    {0, 0, 0}
+    {nullptr, 0, 0}
 };
 
-/// Growth step of the node arrays: 50 during a parse, 0 (exact sizes) otherwise.
-static int memoryIncrease = 0;
-
-// ===== small helpers ===========================================================
-
-static int mmin(int a, int b) { return a < b ? a : b; }
-
-static bool isXMLWhitespace(char c) { return c == '\n' || c == ' ' || c == '\t' || c == '\r'; }
-
-static char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
-
-/// Locale-independent ASCII case-insensitive comparison of at most n bytes (0 when equal).
-static int xmlStrnicmp(const char *a, const char *b, size_t n)
-{
-    for (; n; --n, ++a, ++b) {
-        const char ca = asciiLower(*a), cb = asciiLower(*b);
-        if (ca != cb) return (unsigned char)ca < (unsigned char)cb ? -1 : 1;
-        if (!ca) return 0;
-    }
-    return 0;
-}
-
-/// Locale-independent ASCII case-insensitive comparison (0 when equal).
-static int xmlStricmp(const char *a, const char *b) { return xmlStrnicmp(a, b, (size_t)-1); }
-
-/// True when name is not null and equals the (possibly null) stored name, ignoring case.
-static bool sameName(const char *stored, const char *name) { return stored && name && !xmlStricmp(stored, name); }
+} // namespace
 
 // ===== document memory =========================================================
 
-/// One block of a parsed document's memory; its bytes follow the header.
-struct XMLArenaBlock {
-    XMLArenaBlock *next;
-    size_t size;
-};
-
-/// The memory of one parsed document. Its records, names, values, texts and
-/// the exact arrays of its closed elements are carved from a few large
-/// blocks, which go back together when the last of those records is freed:
-/// one allocation per block instead of several per element, and no piece
-/// freed on its own. Whatever an edit adds later comes from malloc; releasing
-/// a piece that lies in a block does nothing.
+// The memory of one parsed document. Its records, names, values, texts and
+// the exact arrays of its closed elements are carved from a few large
+// blocks, which go back together when the last of those records is freed:
+// one allocation per block instead of several per element, and no piece
+// freed on its own. Whatever an edit adds later comes from malloc; releasing
+// a piece that lies in a block does nothing.
 struct XMLArena {
-    XMLArenaBlock *blocks; ///< newest (and largest) first: most pieces lie in the first one looked at
-    char *cursor, *end;    ///< free space left in the newest block
+    // One block; its bytes follow this header.
+    struct Block {
+        Block *next;
+        size_t size;
+    };
+    Block *blocks;         // newest (and largest) first: most pieces lie in the first one looked at
+    char *cursor, *end;    // free space left in the newest block
     size_t nextBlockSize;
-    long nRecords;         ///< records carved from the blocks and not yet freed
-    /// While parsing: growth arrays given back by closed elements, by size, for the next elements to reuse.
+    long nRecords;         // records carved from the blocks and not yet freed
+    // While parsing: growth arrays given back by closed elements, by size, for the next elements to reuse.
     struct Spare {
         size_t bytes;
         void *list;
     } spares[4];
 };
 
-/// The document being parsed: while set, new records and their strings come from its blocks.
-static XMLArena *parseArena = 0;
+namespace {
 
-static XMLArena *arenaCreate(size_t inputLength)
+// ===== process-wide state ======================================================
+
+// Everything the library keeps between calls, in one place (XMLNode::IsError
+// aside, which is part of the interface). The library is single-threaded:
+// these are read and written without locks.
+struct ProcessWideState {
+    // Bytes in the character that starts with each byte value, for parsing
+    // and writing alike. setGlobalOptions chooses it, and openFileHelper
+    // chooses it from the file's start; it holds for every later parse and
+    // write until changed. parseFile reads converted UTF-16 text under the
+    // UTF-8 table and puts the caller's table back afterwards.
+    const char *byteTable = XML_utf8ByteTable;
+    // Whether parseFile tests files for UTF-16 text (setGlobalOptions).
+    char guessUnicodeChars = 1;
+    // Growth step of the node arrays: 50 inside parseString, 0 (exact sizes)
+    // at any other time.
+    int memoryIncrease = 0;
+    // The document parseString is building, null at any other time: while
+    // set, new records and their strings come from its blocks.
+    XMLArena *parseArena = nullptr;
+};
+
+ProcessWideState processWide;
+
+// ===== small helpers ===========================================================
+
+int mmin(int a, int b) { return a < b ? a : b; }
+
+bool isXMLWhitespace(char c) { return c == '\n' || c == ' ' || c == '\t' || c == '\r'; }
+
+char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// Locale-independent ASCII case-insensitive comparison of at most n bytes (0 when equal).
+int xmlStrnicmp(const char *a, const char *b, size_t n)
 {
-    XMLArena *a = (XMLArena *)calloc(1, sizeof(XMLArena));
+    for (; n; --n, ++a, ++b) {
+        const char ca = asciiLower(*a), cb = asciiLower(*b);
+        if (ca != cb) return static_cast<unsigned char>(ca) < static_cast<unsigned char>(cb) ? -1 : 1;
+        if (!ca) return 0;
+    }
+    return 0;
+}
+
+// Locale-independent ASCII case-insensitive comparison (0 when equal).
+int xmlStricmp(const char *a, const char *b) { return xmlStrnicmp(a, b, static_cast<size_t>(-1)); }
+
+// True when name is not null and equals the (possibly null) stored name, ignoring case.
+bool sameName(const char *stored, const char *name) { return stored && name && !xmlStricmp(stored, name); }
+
+// ===== document memory: blocks, growth arrays, order ==========================
+
+XMLArena *arenaCreate(size_t inputLength)
+{
+    XMLArena *a = static_cast<XMLArena *>(calloc(1, sizeof(XMLArena)));
     // A tree takes a few times its text; later blocks double, up to 64 MB.
     if (a) a->nextBlockSize = inputLength < (1u << 20) ? 2 * inputLength + 2048 : (4u << 20);
     return a;
 }
 
-/// A malloc'd growth array of `bytes` bytes, reused when a closed element gave one back.
-static void *takeGrowthArray(size_t bytes)
+// The link to the next free growth array, kept in the array's first bytes.
+void *&nextSpare(void *p) { return *static_cast<void **>(p); }
+
+// A malloc'd growth array of `bytes` bytes, reused when a closed element gave one back.
+void *takeGrowthArray(size_t bytes)
 {
-    if (parseArena)
-        for (XMLArena::Spare &s : parseArena->spares)
+    if (processWide.parseArena)
+        for (XMLArena::Spare &s : processWide.parseArena->spares)
             if (s.bytes == bytes && s.list) {
                 void *p = s.list;
-                s.list = *(void **)p;
+                s.list = nextSpare(p);
                 return p;
             }
     return malloc(bytes);
 }
 
-/// Gives back a growth array of `bytes` bytes: kept for reuse during a parse, else freed.
-static void giveBackGrowthArray(void *p, size_t bytes)
+// Gives back a growth array of `bytes` bytes: kept for reuse during a parse, else freed.
+void giveBackGrowthArray(void *p, size_t bytes)
 {
-    if (parseArena)
-        for (XMLArena::Spare &s : parseArena->spares)
+    if (processWide.parseArena)
+        for (XMLArena::Spare &s : processWide.parseArena->spares)
             if (s.bytes == bytes || (!s.bytes && !s.list)) {
                 s.bytes = bytes;
-                *(void **)p = s.list;
+                nextSpare(p) = s.list;
                 s.list = p;
                 return;
             }
     free(p);
 }
 
-/// Frees the growth arrays kept for reuse, at the end of a parse.
-static void arenaFreeSpares(XMLArena *a)
+// Frees the growth arrays kept for reuse, at the end of a parse.
+void arenaFreeSpares(XMLArena *a)
 {
     for (XMLArena::Spare &s : a->spares)
         for (void *p = s.list, *next; p; p = next) {
-            next = *(void **)p;
+            next = nextSpare(p);
             free(p);
         }
     memset(a->spares, 0, sizeof a->spares);
 }
 
-static void arenaFree(XMLArena *a)
+void arenaFree(XMLArena *a)
 {
-    for (XMLArenaBlock *b = a->blocks, *next; b; b = next) {
+    for (XMLArena::Block *b = a->blocks, *next; b; b = next) {
         next = b->next;
         XML_UNPOISON(b, sizeof *b + b->size);
         free(b);
@@ -199,81 +226,90 @@ static void arenaFree(XMLArena *a)
     free(a);
 }
 
-/// n bytes aligned to align (a power of two), or null when memory runs out.
-static void *arenaAlloc(XMLArena *a, size_t n, size_t align)
+char *blockBytes(XMLArena::Block *b) { return reinterpret_cast<char *>(b + 1); }
+const char *blockBytes(const XMLArena::Block *b) { return reinterpret_cast<const char *>(b + 1); }
+
+char *alignUp(char *p, size_t align)
 {
-    char *p = (char *)(((uintptr_t)a->cursor + align - 1) & ~(uintptr_t)(align - 1));
-    if (!a->cursor || p > a->end || n > (size_t)(a->end - p)) {
+    return reinterpret_cast<char *>((reinterpret_cast<uintptr_t>(p) + align - 1) & ~static_cast<uintptr_t>(align - 1));
+}
+
+// n bytes aligned to align (a power of two), or null when memory runs out.
+void *arenaAlloc(XMLArena *a, size_t n, size_t align)
+{
+    char *p = alignUp(a->cursor, align);
+    if (!a->cursor || p > a->end || n > static_cast<size_t>(a->end - p)) {
         const size_t size = n + align > a->nextBlockSize ? n + align : a->nextBlockSize;
-        XMLArenaBlock *b = (XMLArenaBlock *)malloc(sizeof(XMLArenaBlock) + size);
-        if (!b) return 0;
+        XMLArena::Block *b = static_cast<XMLArena::Block *>(malloc(sizeof(XMLArena::Block) + size));
+        if (!b) return nullptr;
         b->next = a->blocks;
         b->size = size;
         a->blocks = b;
-        a->cursor = (char *)(b + 1);
+        a->cursor = blockBytes(b);
         a->end = a->cursor + size;
         if (a->nextBlockSize < (64u << 20)) a->nextBlockSize *= 2;
-        p = (char *)(((uintptr_t)a->cursor + align - 1) & ~(uintptr_t)(align - 1));
+        p = alignUp(a->cursor, align);
     }
     a->cursor = p + n;
     return p;
 }
 
-/// Gives back the unused end of the latest piece p (now `used` bytes long).
-static void arenaShrinkLast(XMLArena *a, char *p, size_t used)
+// Gives back the unused end of the latest piece p (now `used` bytes long).
+void arenaShrinkLast(XMLArena *a, char *p, size_t used)
 {
-    if (p + used <= a->cursor && p >= (char *)(a->blocks + 1)) a->cursor = p + used;
+    if (p + used <= a->cursor && p >= blockBytes(a->blocks)) a->cursor = p + used;
 }
 
-static bool arenaOwns(const XMLArena *a, const void *p)
+bool arenaOwns(const XMLArena *a, const void *p)
 {
-    for (const XMLArenaBlock *b = a->blocks; b; b = b->next)
-        if ((const char *)p >= (const char *)(b + 1) && (const char *)p < (const char *)(b + 1) + b->size) return true;
+    const char *c = static_cast<const char *>(p);
+    for (const XMLArena::Block *b = a->blocks; b; b = b->next)
+        if (c >= blockBytes(b) && c < blockBytes(b) + b->size) return true;
     return false;
 }
 
-/// Frees a string or array of record d, unless it lies in the blocks of d's document.
-static void releasePiece(const XMLNode::XMLNodeDataTag *d, const void *p)
+// Frees a string or array of record d, unless it lies in the blocks of d's document.
+void releasePiece(const XMLNode::XMLNodeDataTag *d, const void *p)
 {
     if (p && !(d->pArena && arenaOwns(d->pArena, p))) free(const_cast<void *>(p));
 }
 
-/// n bytes for a new string: from the document being parsed, else from malloc.
-static char *newStringBytes(size_t n)
+// n bytes for a new string: from the document being parsed, else from malloc.
+char *newStringBytes(size_t n)
 {
-    return parseArena ? (char *)arenaAlloc(parseArena, n, 1) : (char *)malloc(n);
+    void *p = processWide.parseArena ? arenaAlloc(processWide.parseArena, n, 1) : malloc(n);
+    return static_cast<char *>(p);
 }
 
-/// A malloc'd copy of cbData bytes of lpszData (cbData 0: the whole string); null in, null out.
-static char *stringDup(const char *lpszData, int cbData = 0)
+// A malloc'd copy of cbData bytes of lpszData (cbData 0: the whole string); null in, null out.
+char *stringDup(const char *lpszData, int cbData = 0)
 {
-    if (!lpszData) return 0;
-    if (cbData == 0) cbData = (int)strlen(lpszData);
-    char *copy = (char *)malloc(cbData + 1);
-    if (!copy) return 0;
+    if (!lpszData) return nullptr;
+    if (cbData == 0) cbData = static_cast<int>(strlen(lpszData));
+    char *copy = static_cast<char *>(malloc(cbData + 1));
+    if (!copy) return nullptr;
     memcpy(copy, lpszData, cbData);
     copy[cbData] = 0;
     return copy;
 }
 
-/// Grows array p of record d so that newsize elements fit: blocks of memInc elements, or exact sizes when
-/// memInc is 0. *pnCapacity tracks the allocated element count and forces growth whenever it would be exceeded.
-/// An array lying in the document's blocks moves to malloc'd memory (the blocks never grow in place).
-static void *myRealloc(const XMLNode::XMLNodeDataTag *d, void *p, int newsize, int memInc, int sizeofElem,
-                       int *pnCapacity)
+// Grows array p of record d so that newsize elements fit: blocks of memInc elements, or exact sizes when
+// memInc is 0. *pnCapacity tracks the allocated element count and forces growth whenever it would be exceeded.
+// An array lying in the document's blocks moves to malloc'd memory (the blocks never grow in place).
+void *myRealloc(const XMLNode::XMLNodeDataTag *d, void *p, int newsize, int memInc, int sizeofElem, int *pnCapacity)
 {
     int capacity;
     if (!p) {
         capacity = memInc > newsize ? memInc : newsize;
-        p = takeGrowthArray((size_t)capacity * sizeofElem);
+        p = takeGrowthArray(static_cast<size_t>(capacity) * sizeofElem);
     } else if (memInc == 0 || newsize % memInc == 0 || newsize > *pnCapacity) {
         capacity = memInc == 0 ? newsize : newsize + memInc;
         if (d->pArena && arenaOwns(d->pArena, p)) {
-            void *moved = malloc((size_t)capacity * sizeofElem);
-            if (moved) memcpy(moved, p, (size_t)mmin(*pnCapacity, capacity) * sizeofElem);
+            void *moved = malloc(static_cast<size_t>(capacity) * sizeofElem);
+            if (moved) memcpy(moved, p, static_cast<size_t>(mmin(*pnCapacity, capacity)) * sizeofElem);
             p = moved;
         } else {
-            p = realloc(p, (size_t)capacity * sizeofElem);
+            p = realloc(p, static_cast<size_t>(capacity) * sizeofElem);
         }
     } else {
         return p;
@@ -282,11 +318,15 @@ static void *myRealloc(const XMLNode::XMLNodeDataTag *d, void *p, int newsize, i
     return p;
 }
 
-/// Position in d's order array of the entry (index, xtype); -1 for a negative index.
-static int findPosition(XMLNode::XMLNodeDataTag *d, int index, XMLElementType xtype)
+// The item type of an order entry, and the entry for item `index` of a type.
+int entryType(int entry) { return entry & 3; }
+int orderEntry(int index, XMLElementType type) { return (index << 2) | type; }
+
+// Position in d's order array of the entry (index, xtype); -1 for a negative index.
+int findPosition(XMLNode::XMLNodeDataTag *d, int index, XMLElementType xtype)
 {
     if (index < 0) return -1;
-    const int entry = (index << 2) | xtype;
+    const int entry = orderEntry(index, xtype);
     int i = 0;
     while (d->pOrder[i] != entry) {
         i++;
@@ -295,100 +335,90 @@ static int findPosition(XMLNode::XMLNodeDataTag *d, int index, XMLElementType xt
     return i;
 }
 
-/// Removes the order entry (index, t) after the caller lowered t's count, renumbering later t entries.
-static void removeOrderElement(XMLNode::XMLNodeDataTag *d, XMLElementType t, int index)
+// Removes the order entry (index, t) after the caller lowered t's count, renumbering later t entries.
+void removeOrderElement(XMLNode::XMLNodeDataTag *d, XMLElementType t, int index)
 {
     const int n = d->nChild + d->nText + d->nClear;
     int *o = d->pOrder;
     int i = findPosition(d, index, t);
     memmove(o + i, o + i + 1, (n - i) * sizeof(int));
     for (; i < n; i++)
-        if ((o[i] & 3) == (int)t) o[i] -= 4;
+        if (entryType(o[i]) == t) o[i] -= 4;
 }
 
-/// Makes room for one more item of type xtype at order position *pos (append when out of range).
-/// Returns the possibly moved typed array; *pos becomes the slot where the caller stores the item.
-static void *addToOrder(XMLNode::XMLNodeDataTag *d, int *pos, int nc, void *p, int size, XMLElementType xtype,
-                        int *pnCapacity)
+// Makes room for one more item of type xtype at order position *pos (append when out of range).
+// Returns the possibly moved typed array; *pos becomes the slot where the caller stores the item.
+void *addToOrder(XMLNode::XMLNodeDataTag *d, int *pos, int nc, void *p, int size, XMLElementType xtype,
+                 int *pnCapacity)
 {
-    p = myRealloc(d, p, nc + 1, memoryIncrease, size, pnCapacity);
+    p = myRealloc(d, p, nc + 1, processWide.memoryIncrease, size, pnCapacity);
     const int n = d->nChild + d->nText + d->nClear;
-    d->pOrder = (int *)myRealloc(d, d->pOrder, n + 1, memoryIncrease * 3, sizeof(int), &d->nOrderCapacity);
+    d->pOrder = static_cast<int *>(
+        myRealloc(d, d->pOrder, n + 1, processWide.memoryIncrease * 3, sizeof(int), &d->nOrderCapacity));
     int *o = d->pOrder;
     if (*pos < 0 || *pos >= n) {
-        o[n] = (nc << 2) | xtype;
+        o[n] = orderEntry(nc, xtype);
         *pos = nc;
         return p;
     }
     int i = *pos;
-    while (i < n && (o[i] & 3) != (int)xtype) i++;
+    while (i < n && entryType(o[i]) != xtype) i++;
     const int k = i < n ? o[i] >> 2 : nc;
     memmove(o + *pos + 1, o + *pos, (n - *pos) * sizeof(int));
-    o[*pos] = (k << 2) | xtype;
+    o[*pos] = orderEntry(k, xtype);
     for (i = *pos + 1; i <= n; i++)
-        if ((o[i] & 3) == (int)xtype) o[i] += 4;
-    char *bytes = (char *)p;
-    memmove(bytes + (size_t)(k + 1) * size, bytes + (size_t)k * size, (size_t)(nc - k) * size);
+        if (entryType(o[i]) == xtype) o[i] += 4;
+    char *bytes = static_cast<char *>(p);
+    memmove(bytes + static_cast<size_t>(k + 1) * size, bytes + static_cast<size_t>(k) * size,
+            static_cast<size_t>(nc - k) * size);
     *pos = k;
     return p;
 }
 
-/// Removes d from its parent's children without touching d's reference count or d->pParent.
-void detachFromParent(XMLNode::XMLNodeDataTag *d)
+// Moves one growth array of a parsed record into an exact array in its document's blocks (freed when
+// empty); used only while parsing. The growth block goes straight back to serve the next element.
+void *trimArray(XMLArena *arena, void *p, int count, int size, int *pnCapacity)
 {
-    XMLNode::XMLNodeDataTag *pa = d->pParent;
-    int i = 0;
-    while (pa->pChild[i].d != d) i++;
-    pa->nChild--;
-    if (pa->nChild) {
-        memmove((void *)(pa->pChild + i), (void *)(pa->pChild + i + 1), (pa->nChild - i) * sizeof(XMLNode));
-    } else {
-        releasePiece(pa, pa->pChild);
-        pa->pChild = 0;
-        pa->nChildCapacity = 0;
-    }
-    removeOrderElement(pa, eNodeChild, i);
-}
-
-/// Moves one growth array of a parsed record into an exact array in its document's blocks (freed when
-/// empty); used only while parsing. The growth block goes straight back to serve the next element.
-static void *trimArray(XMLArena *arena, void *p, int count, int size, int *pnCapacity)
-{
-    if (!p) return 0;
-    const size_t grown = (size_t)*pnCapacity * size;
+    if (!p) return nullptr;
+    const size_t grown = static_cast<size_t>(*pnCapacity) * size;
     if (count == 0) {
         giveBackGrowthArray(p, grown);
         *pnCapacity = 0;
-        return 0;
+        return nullptr;
     }
     // The order array holds no attributes, so its count can exceed what it holds.
     const int held = count < *pnCapacity ? count : *pnCapacity;
-    void *exact = arena ? arenaAlloc(arena, (size_t)count * size, sizeof(void *)) : malloc((size_t)count * size);
+    const size_t bytes = static_cast<size_t>(count) * size;
+    void *exact = arena ? arenaAlloc(arena, bytes, sizeof(void *)) : malloc(bytes);
     if (!exact) return p;
     *pnCapacity = count;
-    memcpy(exact, p, (size_t)held * size);
+    memcpy(exact, p, static_cast<size_t>(held) * size);
     giveBackGrowthArray(p, grown);
     return exact;
 }
 
-/// Returns the spare block capacity of d's arrays while a parse is growing them in blocks.
-static void exactMemory(XMLNode::XMLNodeDataTag *d)
+// Trims array p of record d (typed) to its used length; see trimArray.
+template <class Item> void trimTo(XMLNode::XMLNodeDataTag *d, Item *&p, int count, int *pnCapacity)
 {
-    if (memoryIncrease <= 1) return;
-    d->pOrder = (int *)trimArray(d->pArena, d->pOrder, d->nAttribute + d->nChild + d->nText + d->nClear, sizeof(int),
-                                 &d->nOrderCapacity);
-    d->pChild = (XMLNode *)trimArray(d->pArena, d->pChild, d->nChild, sizeof(XMLNode), &d->nChildCapacity);
-    d->pAttribute = (XMLAttribute *)trimArray(d->pArena, d->pAttribute, d->nAttribute, sizeof(XMLAttribute),
-                                              &d->nAttributeCapacity);
-    d->pText = (const char **)trimArray(d->pArena, d->pText, d->nText, sizeof(char *), &d->nTextCapacity);
-    d->pClear = (XMLClear *)trimArray(d->pArena, d->pClear, d->nClear, sizeof(XMLClear), &d->nClearCapacity);
+    p = static_cast<Item *>(trimArray(d->pArena, p, count, sizeof(Item), pnCapacity));
 }
 
-/// Opens a file, reading a backslash in its name as a folder separator.
-static FILE *openFileWithPosixPath(const char *filename, const char *mode)
+// Returns the spare block capacity of d's arrays while a parse is growing them in blocks.
+void exactMemory(XMLNode::XMLNodeDataTag *d)
+{
+    if (processWide.memoryIncrease <= 1) return;
+    trimTo(d, d->pOrder, d->nAttribute + d->nChild + d->nText + d->nClear, &d->nOrderCapacity);
+    trimTo(d, d->pChild, d->nChild, &d->nChildCapacity);
+    trimTo(d, d->pAttribute, d->nAttribute, &d->nAttributeCapacity);
+    trimTo(d, d->pText, d->nText, &d->nTextCapacity);
+    trimTo(d, d->pClear, d->nClear, &d->nClearCapacity);
+}
+
+// Opens a file, reading a backslash in its name as a folder separator.
+FILE *openFileWithPosixPath(const char *filename, const char *mode)
 {
     char *path = stringDup(filename);
-    if (!path) return 0;
+    if (!path) return nullptr;
     for (char *c = path; *c; c++)
         if (*c == '\\') *c = '/';
     FILE *f = fopen(path, mode);
@@ -396,24 +426,45 @@ static FILE *openFileWithPosixPath(const char *filename, const char *mode)
     return f;
 }
 
+} // namespace
+
+// Removes d from its parent's children without touching d's reference count or d->pParent.
+void detachFromParent(XMLNode::XMLNodeDataTag *d)
+{
+    XMLNode::XMLNodeDataTag *pa = d->pParent;
+    int i = 0;
+    while (pa->pChild[i].d != d) i++;
+    pa->nChild--;
+    if (pa->nChild) {
+        memmove(static_cast<void *>(pa->pChild + i), static_cast<void *>(pa->pChild + i + 1),
+                (pa->nChild - i) * sizeof(XMLNode));
+    } else {
+        releasePiece(pa, pa->pChild);
+        pa->pChild = nullptr;
+        pa->nChildCapacity = 0;
+    }
+    removeOrderElement(pa, eNodeChild, i);
+}
+
 // ===== node model ==============================================================
 
 XMLNode XMLNode::emptyXMLNode;
-XMLClear XMLNode::emptyXMLClear = {0, 0, 0};
-XMLAttribute XMLNode::emptyXMLAttribute = {0, 0};
+XMLClear XMLNode::emptyXMLClear = {nullptr, nullptr, nullptr};
+XMLAttribute XMLNode::emptyXMLAttribute = {nullptr, nullptr};
 int XMLNode::IsError = 0;
 
 XMLNode::XMLNode(XMLNodeDataTag *p) : d(p) { d->ref_count++; }
 
 XMLNode::XMLNode(XMLNodeDataTag *pParent, const char *lpszName, char isDeclaration)
 {
-    if (parseArena) {
-        d = (XMLNodeDataTag *)arenaAlloc(parseArena, sizeof(XMLNodeDataTag), alignof(XMLNodeDataTag));
+    if (processWide.parseArena) {
+        d = static_cast<XMLNodeDataTag *>(
+            arenaAlloc(processWide.parseArena, sizeof(XMLNodeDataTag), alignof(XMLNodeDataTag)));
         memset(d, 0, sizeof(XMLNodeDataTag));
-        d->pArena = parseArena;
-        parseArena->nRecords++;
+        d->pArena = processWide.parseArena;
+        processWide.parseArena->nRecords++;
     } else {
-        d = (XMLNodeDataTag *)calloc(1, sizeof(XMLNodeDataTag));
+        d = static_cast<XMLNodeDataTag *>(calloc(1, sizeof(XMLNodeDataTag)));
     }
     d->lpszName = lpszName;
     d->isDeclaration = isDeclaration;
@@ -444,14 +495,14 @@ void XMLNode::deleteNodeContent(char force)
     if (!d) return;
     d->ref_count--;
     if (d->ref_count > 0 && !force) {
-        d = 0;
+        d = nullptr;
         return;
     }
     XMLNodeDataTag *r = d;
-    d = 0;
+    d = nullptr;
     if (r->pParent) detachFromParent(r);
     for (int i = 0; i < r->nChild; i++) {
-        if (r->pChild[i].d) r->pChild[i].d->pParent = 0;
+        if (r->pChild[i].d) r->pChild[i].d->pParent = nullptr;
         r->pChild[i].deleteNodeContent(force);
     }
     releasePiece(r, r->pChild);
@@ -477,7 +528,7 @@ void XMLNode::deleteNodeContent(char force)
 
 XMLNode XMLNode::createXMLTopNode_WOSD(const char *lpszName, char isDeclaration)
 {
-    XMLNode top(0, lpszName, isDeclaration);
+    XMLNode top(nullptr, lpszName, isDeclaration);
     return top;
 }
 
@@ -489,9 +540,9 @@ XMLNode XMLNode::createXMLTopNode(const char *lpszName, char isDeclaration)
 XMLNode XMLNode::addChild_WOSD(const char *lpszName, char isDeclaration, int pos)
 {
     if (!lpszName || !d) return emptyXMLNode;
-    d->pChild = (XMLNode *)addToOrder(d, &pos, d->nChild, d->pChild, sizeof(XMLNode), eNodeChild,
-                                      &d->nChildCapacity);
-    d->pChild[pos].d = 0;
+    d->pChild = static_cast<XMLNode *>(
+        addToOrder(d, &pos, d->nChild, d->pChild, sizeof(XMLNode), eNodeChild, &d->nChildCapacity));
+    d->pChild[pos].d = nullptr;
     d->pChild[pos] = XMLNode(d, lpszName, isDeclaration);
     d->nChild++;
     return d->pChild[pos];
@@ -523,8 +574,8 @@ XMLNode XMLNode::addChild(XMLNode childNode, int pos)
         dc->ref_count++;
     }
     dc->pParent = d;
-    d->pChild = (XMLNode *)addToOrder(d, &pos, d->nChild, d->pChild, sizeof(XMLNode), eNodeChild,
-                                      &d->nChildCapacity);
+    d->pChild = static_cast<XMLNode *>(
+        addToOrder(d, &pos, d->nChild, d->pChild, sizeof(XMLNode), eNodeChild, &d->nChildCapacity));
     d->pChild[pos].d = dc;
     d->nChild++;
     return XMLNode(dc);
@@ -533,8 +584,9 @@ XMLNode XMLNode::addChild(XMLNode childNode, int pos)
 XMLAttribute *XMLNode::addAttribute_WOSD(const char *lpszName, const char *lpszValue)
 {
     if (!lpszName || !d) return &emptyXMLAttribute;
-    d->pAttribute = (XMLAttribute *)myRealloc(d, d->pAttribute, d->nAttribute + 1, memoryIncrease,
-                                              sizeof(XMLAttribute), &d->nAttributeCapacity);
+    d->pAttribute = static_cast<XMLAttribute *>(myRealloc(d, d->pAttribute, d->nAttribute + 1,
+                                                          processWide.memoryIncrease, sizeof(XMLAttribute),
+                                                          &d->nAttributeCapacity));
     XMLAttribute *a = d->pAttribute + d->nAttribute++;
     a->lpszName = lpszName;
     a->lpszValue = lpszValue;
@@ -549,9 +601,9 @@ XMLAttribute *XMLNode::addAttribute(const char *lpszName, const char *lpszValue)
 
 const char *XMLNode::addText_WOSD(const char *lpszValue, int pos)
 {
-    if (!lpszValue || !d) return 0;
-    d->pText = (const char **)addToOrder(d, &pos, d->nText, d->pText, sizeof(char *), eNodeText,
-                                         &d->nTextCapacity);
+    if (!lpszValue || !d) return nullptr;
+    d->pText = static_cast<const char **>(
+        addToOrder(d, &pos, d->nText, d->pText, sizeof(char *), eNodeText, &d->nTextCapacity));
     d->pText[pos] = lpszValue;
     d->nText++;
     return lpszValue;
@@ -559,14 +611,14 @@ const char *XMLNode::addText_WOSD(const char *lpszValue, int pos)
 
 const char *XMLNode::addText(const char *lpszValue, int pos)
 {
-    return d && lpszValue ? addText_WOSD(stringDup(lpszValue), pos) : 0;
+    return d && lpszValue ? addText_WOSD(stringDup(lpszValue), pos) : nullptr;
 }
 
 XMLClear *XMLNode::addClear_WOSD(const char *lpszValue, const char *lpszOpen, const char *lpszClose, int pos)
 {
     if (!lpszValue || !d) return &emptyXMLClear;
-    d->pClear = (XMLClear *)addToOrder(d, &pos, d->nClear, d->pClear, sizeof(XMLClear), eNodeClear,
-                                       &d->nClearCapacity);
+    d->pClear = static_cast<XMLClear *>(
+        addToOrder(d, &pos, d->nClear, d->pClear, sizeof(XMLClear), eNodeClear, &d->nClearCapacity));
     XMLClear *c = d->pClear + pos;
     c->lpszValue = lpszValue;
     c->lpszOpenTag = lpszOpen;
@@ -583,8 +635,8 @@ XMLClear *XMLNode::addClear(const char *lpszValue, const char *lpszOpen, const c
 
 // ----- queries -------------------------------------------------------------------
 
-const char *XMLNode::getName() const { return d ? d->lpszName : 0; }
-char XMLNode::isEmpty() const { return d == 0; }
+const char *XMLNode::getName() const { return d ? d->lpszName : nullptr; }
+char XMLNode::isEmpty() const { return d == nullptr; }
 char XMLNode::isDeclaration() const { return d ? d->isDeclaration : 0; }
 int XMLNode::nChildNode() const { return d ? d->nChild : 0; }
 int XMLNode::nText() const { return d ? d->nText : 0; }
@@ -628,7 +680,7 @@ XMLNode XMLNode::getParentNode() const
     return (d && d->pParent) ? XMLNode(d->pParent) : emptyXMLNode;
 }
 
-const char *XMLNode::getText(int i) const { return (i >= 0 && i < nText()) ? d->pText[i] : 0; }
+const char *XMLNode::getText(int i) const { return (i >= 0 && i < nText()) ? d->pText[i] : nullptr; }
 
 XMLClear XMLNode::getClear(int i) const { return (i >= 0 && i < nClear()) ? d->pClear[i] : emptyXMLClear; }
 
@@ -648,7 +700,7 @@ const char *XMLNode::getAttribute(const char *name, int *j) const
             return d->pAttribute[i].lpszValue;
         }
     }
-    return 0;
+    return nullptr;
 }
 
 const char *XMLNode::getAttribute(const char *name, int j) const
@@ -670,7 +722,7 @@ XMLNodeContents XMLNode::enumContents(int i) const
     XMLNodeContents c;
     c.type = eNodeNULL;
     c.attrib = emptyXMLAttribute;
-    c.text = 0;
+    c.text = nullptr;
     c.clear = emptyXMLClear;
     if (i < 0 || i >= nElement()) return c;
     if (i < d->nAttribute) {
@@ -679,7 +731,7 @@ XMLNodeContents XMLNode::enumContents(int i) const
         return c;
     }
     const int entry = d->pOrder[i - d->nAttribute];
-    c.type = (XMLElementType)(entry & 3);
+    c.type = static_cast<XMLElementType>(entryType(entry));
     switch (c.type) {
     case eNodeChild: c.child = d->pChild[entry >> 2]; break;
     case eNodeText: c.text = d->pText[entry >> 2]; break;
@@ -691,21 +743,23 @@ XMLNodeContents XMLNode::enumContents(int i) const
 
 // ===== parser ======================================================================
 
-/// State of one parse.
+// State of one parse.
 struct XML {
-    const char *lpXML;      ///< the whole input
-    int nIndex;             ///< offset of the next unread character
-    int nIndexMissigEndTag; ///< offset recorded with the latest eXMLErrorMissingEndTag
-    XMLError error;         ///< latest error or warning
-    const char *lpEndTag;   ///< name of an end tag still waiting for an enclosing element
-    int cbEndTag;           ///< its length; 0 when none is waiting
-    int nFirst;             ///< 1 until the outermost element parse starts
-    int nDepth;             ///< elements open around the current one
+    const char *lpXML;      // the whole input
+    int nIndex;             // offset of the next unread character
+    int nIndexMissigEndTag; // offset recorded with the latest eXMLErrorMissingEndTag
+    XMLError error;         // latest error or warning
+    const char *lpEndTag;   // name of an end tag still waiting for an enclosing element
+    int cbEndTag;           // its length; 0 when none is waiting
+    int nFirst;             // 1 until the outermost element parse starts
+    int nDepth;             // elements open around the current one
 };
 
+namespace {
+
 struct NextToken {
-    const ALLXMLClearTag *pClr; ///< the clear section opened here, for eTokenClear
-    const char *pStr;           ///< start of the token, null at the end of the input
+    const ALLXMLClearTag *pClr; // the clear section opened here, for eTokenClear
+    const char *pStr;           // start of the token, null at the end of the input
 };
 
 enum XMLTokenTypeTag {
@@ -724,20 +778,20 @@ enum XMLTokenTypeTag {
 enum Status { eInsideTag = 0, eOutsideTag };
 enum Attrib { eAttribName = 0, eAttribEquals, eAttribValue };
 
-/// Bytes of the character at s under the current table, never reaching past a 0 byte or `remaining` bytes.
-static int charLength(const char *s, int remaining)
+// Bytes of the character at s under the current table, never reaching past a 0 byte or `remaining` bytes.
+int charLength(const char *s, int remaining)
 {
-    int n = XML_ByteTable[(unsigned char)*s];
+    int n = processWide.byteTable[static_cast<unsigned char>(*s)];
     for (int k = 1; k < n; k++)
         if (k >= remaining || !s[k]) return k;
     return n;
 }
 
-/// Reads one character and returns its first byte; at the terminator it stays put and returns 0.
-static inline char getNextChar(XML *pXML)
+// Reads one character and returns its first byte; at the terminator it stays put and returns 0.
+inline char getNextChar(XML *pXML)
 {
     const char *s = pXML->lpXML + pXML->nIndex;
-    if ((unsigned char)*s < 0x80) { // ASCII is one byte under both tables: the common case, without a lookup
+    if (static_cast<unsigned char>(*s) < 0x80) { // ASCII is one byte under both tables: the common case, without a lookup
         if (*s) pXML->nIndex++;
     } else {
         pXML->nIndex += charLength(s, 4);
@@ -745,20 +799,20 @@ static inline char getNextChar(XML *pXML)
     return *s;
 }
 
-/// The ASCII bytes that may end a text token: the end, whitespace, "<", ">", "=" and "/" (when ">" follows).
-static const bool textStop[128] = {
+// The ASCII bytes that may end a text token: the end, whitespace, "<", ">", "=" and "/" (when ">" follows).
+const bool textStop[128] = {
     /*0*/ 1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
     /* */ 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 0,
     /*@*/ 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
     /*`*/ 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
 
-/// Reads the next token; *pcbToken gets its length (not set for clear sections).
-static NextToken GetNextToken(XML *pXML, int *pcbToken, XMLTokenTypeTag *pType)
+// Reads the next token; *pcbToken gets its length (not set for clear sections).
+NextToken GetNextToken(XML *pXML, int *pcbToken, XMLTokenTypeTag *pType)
 {
-    NextToken result = {0, 0};
+    NextToken result = {nullptr, nullptr};
     const char *start = pXML->lpXML + pXML->nIndex;
     while (isXMLWhitespace(*start)) start++;
-    const int indexStart = (int)(start - pXML->lpXML);
+    const int indexStart = static_cast<int>(start - pXML->lpXML);
     pXML->nIndex = indexStart;
     const char ch = getNextChar(pXML);
     if (!ch) {
@@ -784,8 +838,8 @@ static NextToken GetNextToken(XML *pXML, int *pcbToken, XMLTokenTypeTag *pType)
     case '\'': {
         *pType = eTokenQuotedText;
         const char *p = xml + pXML->nIndex;
-        while (*p && *p != ch && *p != '<') p += (unsigned char)*p < 0x80 ? 1 : charLength(p, 4);
-        pXML->nIndex = (int)(p - xml) + (*p ? 1 : 0);
+        while (*p && *p != ch && *p != '<') p += static_cast<unsigned char>(*p) < 0x80 ? 1 : charLength(p, 4);
+        pXML->nIndex = static_cast<int>(p - xml) + (*p ? 1 : 0);
         if (*p != ch) {
             pXML->nIndex = indexStart + 1;
             text = true;
@@ -820,24 +874,24 @@ static NextToken GetNextToken(XML *pXML, int *pcbToken, XMLTokenTypeTag *pType)
         *pType = eTokenText;
         const char *p = xml + pXML->nIndex;
         for (;; p++) {
-            const unsigned char c = (unsigned char)*p;
+            const unsigned char c = static_cast<unsigned char>(*p);
             if (c >= 0x80) {
                 p += charLength(p, 4) - 1;
                 continue;
             }
             if (!textStop[c] || (c == '/' && p[1] != '>')) continue;
             // whitespace ends the token and is consumed; "<", ">", "=", "/>" and the end are left unread
-            cbWhitespace = c && isXMLWhitespace((char)c);
+            cbWhitespace = c && isXMLWhitespace(static_cast<char>(c));
             break;
         }
-        pXML->nIndex = (int)(p - xml) + cbWhitespace;
+        pXML->nIndex = static_cast<int>(p - xml) + cbWhitespace;
     }
     *pcbToken = pXML->nIndex - indexStart - cbWhitespace;
     return result;
 }
 
-/// Reads "&#ddd;" or "&#xhh;" at s (lo bytes available); returns its length and the code point in *pValue, or 0.
-static int readCharacterReference(const char *s, int lo, unsigned long *pValue)
+// Reads "&#ddd;" or "&#xhh;" at s (lo bytes available); returns its length and the code point in *pValue, or 0.
+int readCharacterReference(const char *s, int lo, unsigned long *pValue)
 {
     int i = 2;
     int base = 10;
@@ -862,31 +916,31 @@ static int readCharacterReference(const char *s, int lo, unsigned long *pValue)
     return i + 1;
 }
 
-/// Bytes of code point v in UTF-8.
-static int utf8Length(unsigned long v) { return v < 0x80 ? 1 : v < 0x800 ? 2 : v < 0x10000 ? 3 : 4; }
+// Bytes of code point v in UTF-8.
+int utf8Length(unsigned long v) { return v < 0x80 ? 1 : v < 0x800 ? 2 : v < 0x10000 ? 3 : 4; }
 
-/// Bytes that encode code point v in the current text encoding (0: not representable).
-static int encodedLength(unsigned long v)
+// Bytes that encode code point v in the current text encoding (0: not representable).
+int encodedLength(unsigned long v)
 {
     if (v == 0 || (v >= 0xD800 && v <= 0xDFFF)) return 0;
-    if (XML_ByteTable != XML_utf8ByteTable) return v < 0x100 ? 1 : 0;
+    if (processWide.byteTable != XML_utf8ByteTable) return v < 0x100 ? 1 : 0;
     return utf8Length(v);
 }
 
-/// Writes code point v as n bytes: UTF-8 when n > 1, the byte itself when n is 1.
-static void encodeCodePoint(char *out, unsigned long v, int n)
+// Writes code point v as n bytes: UTF-8 when n > 1, the byte itself when n is 1.
+void encodeCodePoint(char *out, unsigned long v, int n)
 {
     if (n == 1) {
-        out[0] = (char)v;
+        out[0] = static_cast<char>(v);
         return;
     }
     static const unsigned char lead[] = {0, 0, 0xC0, 0xE0, 0xF0};
-    for (int k = n - 1; k > 0; k--, v >>= 6) out[k] = (char)(0x80 | (v & 0x3F));
-    out[0] = (char)(lead[n] | v);
+    for (int k = n - 1; k > 0; k--, v >>= 6) out[k] = static_cast<char>(0x80 | (v & 0x3F));
+    out[0] = static_cast<char>(lead[n] | v);
 }
 
-/// Reads the entity or character reference at s; returns its length and the bytes it stands for, or 0.
-static int readReference(const char *s, int lo, char out[4], int *pcbOut)
+// Reads the entity or character reference at s; returns its length and the bytes it stands for, or 0.
+int readReference(const char *s, int lo, char out[4], int *pcbOut)
 {
     if (lo > 2 && s[1] == '#') {
         unsigned long v;
@@ -907,19 +961,19 @@ static int readReference(const char *s, int lo, char out[4], int *pcbOut)
     return 0;
 }
 
-/// Decodes entities and character references in the first lo bytes of s into a new string.
-/// Returns null (error eXMLErrorUnknownEscapeSequence) on a bad reference; null in, null out.
-static char *fromXMLString(const char *s, int lo, XML *pXML)
+// Decodes entities and character references in the first lo bytes of s into a new string.
+// Returns null (error eXMLErrorUnknownEscapeSequence) on a bad reference; null in, null out.
+char *fromXMLString(const char *s, int lo, XML *pXML)
 {
-    if (!s) return 0;
-    const char *zero = lo > 0 ? (const char *)memchr(s, 0, lo) : s;
-    const int plain = zero ? (int)(zero - s) : lo;
+    if (!s) return nullptr;
+    const char *zero = lo > 0 ? static_cast<const char *>(memchr(s, 0, lo)) : s;
+    const int plain = zero ? static_cast<int>(zero - s) : lo;
     // A reference is never shorter than the bytes it stands for, so the
     // result fits in the input's size; one pass decodes, and a result that
     // came out shorter is trimmed to its exact size.
     char *result = newStringBytes(plain + 1);
-    if (!result) return 0;
-    const char *amp = (const char *)memchr(s, '&', plain);
+    if (!result) return nullptr;
+    const char *amp = static_cast<const char *>(memchr(s, '&', plain));
     if (!amp) { // most runs hold no reference: the bytes themselves
         memcpy(result, s, plain);
         result[plain] = 0;
@@ -927,7 +981,7 @@ static char *fromXMLString(const char *s, int lo, XML *pXML)
     }
     // Bytes before the first byte of a multi-byte character start characters of their own.
     int i = 0;
-    while (i < amp - s && (unsigned char)s[i] < 0x80) i++;
+    while (i < amp - s && static_cast<unsigned char>(s[i]) < 0x80) i++;
     memcpy(result, s, i);
     char *out = result + i;
     for (int n; i < plain; i += n) {
@@ -935,28 +989,28 @@ static char *fromXMLString(const char *s, int lo, XML *pXML)
             int cbOut;
             n = readReference(s + i, lo - i, out, &cbOut);
             if (!n) {
-                if (!parseArena) free(result);
+                if (!processWide.parseArena) free(result);
                 pXML->error = eXMLErrorUnknownEscapeSequence;
-                return 0;
+                return nullptr;
             }
             out += cbOut;
         } else {
-            n = (unsigned char)s[i] < 0x80 ? 1 : charLength(s + i, lo - i);
+            n = static_cast<unsigned char>(s[i]) < 0x80 ? 1 : charLength(s + i, lo - i);
             if (n == 1) // the whole run of ASCII bytes up to the next reference or multi-byte character
-                while (i + n < plain && (unsigned char)s[i + n] < 0x80 && s[i + n] != '&') n++;
+                while (i + n < plain && static_cast<unsigned char>(s[i + n]) < 0x80 && s[i + n] != '&') n++;
             memcpy(out, s + i, n);
             out += n;
         }
     }
     *out = 0;
     const size_t size = out - result + 1;
-    if (parseArena) arenaShrinkLast(parseArena, result, size);
-    else if (size < (size_t)plain + 1) result = (char *)realloc(result, size);
+    if (processWide.parseArena) arenaShrinkLast(processWide.parseArena, result, size);
+    else if (size < static_cast<size_t>(plain) + 1) result = static_cast<char *>(realloc(result, size));
     return result;
 }
 
-/// 0 when copen (an end tag in the input) names the element cclose, ignoring case; else 1.
-static int myTagCompare(const char *cclose, const char *copen)
+// 0 when copen (an end tag in the input) names the element cclose, ignoring case; else 1.
+int myTagCompare(const char *cclose, const char *copen)
 {
     if (!cclose) return 1;
     const size_t l = strlen(cclose);
@@ -965,18 +1019,18 @@ static int myTagCompare(const char *cclose, const char *copen)
     return (isXMLWhitespace(c) || c == '/' || c == '<' || c == '>' || c == '=') ? 0 : 1;
 }
 
-/// Lowers *pcbText past the trailing whitespace of the text at lpszToken.
-static void FindEndOfText(const char *lpszToken, int *pcbText)
+// Lowers *pcbText past the trailing whitespace of the text at lpszToken.
+void FindEndOfText(const char *lpszToken, int *pcbText)
 {
     assert(lpszToken);
     while (*pcbText > 0 && isXMLWhitespace(lpszToken[*pcbText - 1])) (*pcbText)--;
 }
 
-/// Sets the 1-based line and column of the character at offset nUpto.
-static void CountLinesAndColumns(const char *lpXML, int nUpto, XMLResults *pResults)
+// Sets the 1-based line and column of the character at offset nUpto.
+void CountLinesAndColumns(const char *lpXML, int nUpto, XMLResults *pResults)
 {
     assert(lpXML && pResults);
-    XML xml = {lpXML, 0, 0, eXMLErrorNone, 0, 0, 0, 0};
+    XML xml = {lpXML, 0, 0, eXMLErrorNone, nullptr, 0, 0, 0};
     pResults->nLine = 1;
     pResults->nColumn = 1;
     while (xml.nIndex < nUpto) {
@@ -991,28 +1045,30 @@ static void CountLinesAndColumns(const char *lpXML, int nUpto, XMLResults *pResu
     }
 }
 
-/// A copy of exactly cb bytes (cb may be 0), from the document being parsed.
-static char *copyBytes(const char *s, int cb)
+// A copy of exactly cb bytes (cb may be 0), from the document being parsed.
+char *copyBytes(const char *s, int cb)
 {
     char *copy = newStringBytes(cb + 1);
-    if (!copy) return 0;
+    if (!copy) return nullptr;
     memcpy(copy, s, cb);
     copy[cb] = 0;
     return copy;
 }
 
-/// Adds the pending text run [lpszText, end) to the element, trimmed and decoded; 0 on a bad reference.
-static int flushText(XMLNode &node, const char *&lpszText, const char *end, XML *pXML)
+// Adds the pending text run [lpszText, end) to the element, trimmed and decoded; 0 on a bad reference.
+int flushText(XMLNode &node, const char *&lpszText, const char *end, XML *pXML)
 {
     if (!lpszText) return 1;
-    int cbText = (int)(end - lpszText);
+    int cbText = static_cast<int>(end - lpszText);
     FindEndOfText(lpszText, &cbText);
     char *text = fromXMLString(lpszText, cbText, pXML);
-    lpszText = 0;
+    lpszText = nullptr;
     if (!text) return 0;
     node.addText_WOSD(text, -1);
     return 1;
 }
+
+} // namespace
 
 int XMLNode::ParseClearTag(XML *pXML, const ALLXMLClearTag *pClear)
 {
@@ -1022,8 +1078,8 @@ int XMLNode::ParseClearTag(XML *pXML, const ALLXMLClearTag *pClear)
         pXML->error = eXMLErrorUnmatchedEndClearTag;
         return 0;
     }
-    pXML->nIndex = (int)(end - pXML->lpXML) + (int)strlen(pClear->lpszClose);
-    addClear_WOSD(copyBytes(start, (int)(end - start)), pClear->lpszOpen, pClear->lpszClose, -1);
+    pXML->nIndex = static_cast<int>(end - pXML->lpXML) + static_cast<int>(strlen(pClear->lpszClose));
+    addClear_WOSD(copyBytes(start, static_cast<int>(end - start)), pClear->lpszOpen, pClear->lpszClose, -1);
     return 1;
 }
 
@@ -1032,9 +1088,9 @@ int XMLNode::ParseXMLElement(XML *pXML)
     assert(pXML);
     int cbToken;
     XMLTokenTypeTag type;
-    const char *lpszTemp = 0;
+    const char *lpszTemp = nullptr;
     int cbTemp = 0;
-    const char *lpszText = 0;
+    const char *lpszText = nullptr;
     Status status = eInsideTag;
     Attrib attrib = eAttribName;
     if (pXML->nFirst) {
@@ -1048,9 +1104,10 @@ int XMLNode::ParseXMLElement(XML *pXML)
             while (isXMLWhitespace(*p)) p++;
             if (*p && *p != '<') {
                 if (!lpszText) lpszText = p;
-                for (unsigned char c; (c = (unsigned char)*p) && c != '<';) p += c < 0x80 ? 1 : charLength(p, 4);
+                for (unsigned char c; (c = static_cast<unsigned char>(*p)) && c != '<';)
+                    p += c < 0x80 ? 1 : charLength(p, 4);
             }
-            pXML->nIndex = (int)(p - pXML->lpXML);
+            pXML->nIndex = static_cast<int>(p - pXML->lpXML);
         }
         NextToken token = GetNextToken(pXML, &cbToken, &type);
         if (type == eTokenError) {
@@ -1143,12 +1200,12 @@ int XMLNode::ParseXMLElement(XML *pXML)
             break;
         case eAttribEquals:
             if (type == eTokenText) {
-                addAttribute_WOSD(copyBytes(lpszTemp, cbTemp), 0);
+                addAttribute_WOSD(copyBytes(lpszTemp, cbTemp), nullptr);
                 lpszTemp = token.pStr;
                 cbTemp = cbToken;
             } else if (type == eTokenCloseTag || type == eTokenShortHandClose) {
                 if (d->isDeclaration && lpszTemp[cbTemp - 1] == '?') cbTemp--;
-                if (cbTemp) addAttribute_WOSD(copyBytes(lpszTemp, cbTemp), 0);
+                if (cbTemp) addAttribute_WOSD(copyBytes(lpszTemp, cbTemp), nullptr);
                 if (type == eTokenShortHandClose) {
                     exactMemory(d);
                     return 1;
@@ -1191,14 +1248,14 @@ XMLNode XMLNode::parseString(const char *lpszXML, const char *tag, XMLResults *p
         }
         return emptyXMLNode;
     }
-    XML xml = {lpszXML, 0, 0, eXMLErrorNone, 0, 0, 1, 0};
-    parseArena = arenaCreate(strlen(lpszXML));
-    XMLNode xnode(0, 0, 0);
-    memoryIncrease = 50;
+    XML xml = {lpszXML, 0, 0, eXMLErrorNone, nullptr, 0, 1, 0};
+    processWide.parseArena = arenaCreate(strlen(lpszXML));
+    XMLNode xnode(nullptr, nullptr, 0);
+    processWide.memoryIncrease = 50;
     xnode.ParseXMLElement(&xml);
-    memoryIncrease = 0;
-    if (parseArena) arenaFreeSpares(parseArena);
-    parseArena = 0;
+    processWide.memoryIncrease = 0;
+    if (processWide.parseArena) arenaFreeSpares(processWide.parseArena);
+    processWide.parseArena = nullptr;
     if (xnode.nChildNode() == 1 && xnode.nElement() == 1) xnode = xnode.getChildNode(0);
     if (xml.error != eXMLErrorNone && xml.error != eXMLErrorMissingEndTag) xnode = emptyXMLNode;
     else if (tag && *tag && !sameName(xnode.getName(), tag)) {
@@ -1264,21 +1321,23 @@ const char *XMLNode::getError(XMLError error)
 
 void XMLNode::setGlobalOptions(char guessUnicode, char strictUTF8Parsing)
 {
-    guessUnicodeChars = guessUnicode;
-    XML_ByteTable = strictUTF8Parsing ? XML_utf8ByteTable : XML_asciiByteTable;
+    processWide.guessUnicodeChars = guessUnicode;
+    processWide.byteTable = strictUTF8Parsing ? XML_utf8ByteTable : XML_asciiByteTable;
 }
 
 // ===== files ========================================================================
 
-/// Byte order of 16-bit text, as myIsTextUnicode reports it.
+namespace {
+
+// Byte order of 16-bit text, as myIsTextUnicode reports it.
 enum { eNotUTF16 = 0, eUTF16LittleEndian = 1, eUTF16BigEndian = 2 };
 
-/// Tests whether l bytes look like UTF-16 text: a byte-order mark, or (in the first 1024 bytes) most
-/// units with a zero high byte on one side and almost no zero bytes on the other, as ASCII-range
-/// markup in UTF-16 gives and 8-bit text never does. Returns the byte order or eNotUTF16.
-static char myIsTextUnicode(const void *buffer, int l)
+// Tests whether l bytes look like UTF-16 text: a byte-order mark, or (in the first 1024 bytes) most
+// units with a zero high byte on one side and almost no zero bytes on the other, as ASCII-range
+// markup in UTF-16 gives and 8-bit text never does. Returns the byte order or eNotUTF16.
+char myIsTextUnicode(const void *buffer, int l)
 {
-    const unsigned char *b = (const unsigned char *)buffer;
+    const unsigned char *b = static_cast<const unsigned char *>(buffer);
     if (l < 2) return eNotUTF16;
     if (b[0] == 0xFF && b[1] == 0xFE) return eUTF16LittleEndian;
     if (b[0] == 0xFE && b[1] == 0xFF) return eUTF16BigEndian;
@@ -1295,17 +1354,17 @@ static char myIsTextUnicode(const void *buffer, int l)
     return eNotUTF16;
 }
 
-/// Converts `units` UTF-16 units at s (byte order as given) to a new UTF-8 string; null on an unpaired surrogate.
-static char *myWideCharToMultiByte(const unsigned char *s, int units, char byteOrder)
+// Converts `units` UTF-16 units at s (byte order as given) to a new UTF-8 string; null on an unpaired surrogate.
+char *myWideCharToMultiByte(const unsigned char *s, int units, char byteOrder)
 {
     const int hi = byteOrder == eUTF16BigEndian ? 0 : 1;
-    char *result = (char *)malloc((size_t)units * 3 + 1);
-    if (!result) return 0;
+    char *result = static_cast<char *>(malloc(static_cast<size_t>(units) * 3 + 1));
+    if (!result) return nullptr;
     char *out = result;
     for (int i = 0; i < units; i++) {
-        unsigned long v = (unsigned long)s[2 * i + hi] << 8 | s[2 * i + 1 - hi];
+        unsigned long v = static_cast<unsigned long>(s[2 * i + hi]) << 8 | s[2 * i + 1 - hi];
         if (v >= 0xD800 && v <= 0xDBFF && i + 1 < units) {
-            const unsigned long low = (unsigned long)s[2 * i + 2 + hi] << 8 | s[2 * i + 3 - hi];
+            const unsigned long low = static_cast<unsigned long>(s[2 * i + 2 + hi]) << 8 | s[2 * i + 3 - hi];
             if (low >= 0xDC00 && low <= 0xDFFF) {
                 v = 0x10000 + ((v - 0xD800) << 10) + (low - 0xDC00);
                 i++;
@@ -1313,7 +1372,7 @@ static char *myWideCharToMultiByte(const unsigned char *s, int units, char byteO
         }
         if (v >= 0xD800 && v <= 0xDFFF) { // a surrogate without its other half
             free(result);
-            return 0;
+            return nullptr;
         }
         const int n = utf8Length(v);
         encodeCodePoint(out, v, n);
@@ -1323,25 +1382,30 @@ static char *myWideCharToMultiByte(const unsigned char *s, int units, char byteO
     return result;
 }
 
+// Bytes of the file start that the encoding guess looks at.
+enum { XML_GUESS_SAMPLE = 200 };
+
+} // namespace
+
 XMLNode XMLNode::parseFile(const char *filename, const char *tag, XMLResults *pResults)
 {
     XMLResults ignored;
     if (!pResults) pResults = &ignored;
     pResults->nLine = pResults->nColumn = 0;
-    FILE *f = filename ? openFileWithPosixPath(filename, "rb") : 0;
+    FILE *f = filename ? openFileWithPosixPath(filename, "rb") : nullptr;
     if (!f) {
         pResults->error = eXMLErrorFileNotFound;
         return emptyXMLNode;
     }
     // A directory or a device opens too: it is unreadable rather than empty.
     long size = fseek(f, 0, SEEK_END) == 0 ? ftell(f) : -1;
-    char *buffer = 0;
-    if (size > 0 && size < 0x7FFFFFFF && fseek(f, 0, SEEK_SET) == 0) buffer = (char *)malloc(size + 1);
+    char *buffer = nullptr;
+    if (size > 0 && size < 0x7FFFFFFF && fseek(f, 0, SEEK_SET) == 0) buffer = static_cast<char *>(malloc(size + 1));
     if (buffer) {
-        size = (long)fread(buffer, 1, size, f); // a file cut short meanwhile gives what is left
+        size = static_cast<long>(fread(buffer, 1, size, f)); // a file cut short meanwhile gives what is left
         if (ferror(f)) {
             free(buffer);
-            buffer = 0;
+            buffer = nullptr;
         }
     }
     fclose(f);
@@ -1352,21 +1416,22 @@ XMLNode XMLNode::parseFile(const char *filename, const char *tag, XMLResults *pR
     }
     buffer[size] = 0;
     int headerSize = 0;
-    const unsigned char *bytes = (const unsigned char *)buffer;
-    const char byteOrder = guessUnicodeChars ? myIsTextUnicode(buffer, (int)size) : (char)eNotUTF16;
+    const unsigned char *bytes = reinterpret_cast<const unsigned char *>(buffer);
+    const char byteOrder =
+        processWide.guessUnicodeChars ? myIsTextUnicode(buffer, static_cast<int>(size)) : static_cast<char>(eNotUTF16);
     if (byteOrder != eNotUTF16) {
         const int mark = (bytes[0] == 0xFF && bytes[1] == 0xFE) || (bytes[0] == 0xFE && bytes[1] == 0xFF);
-        char *converted = myWideCharToMultiByte(bytes + 2 * mark, (int)(size / 2) - mark, byteOrder);
+        char *converted = myWideCharToMultiByte(bytes + 2 * mark, static_cast<int>(size / 2) - mark, byteOrder);
         free(buffer);
         if (!converted) {
             pResults->error = eXMLErrorCharConversionError;
             return emptyXMLNode;
         }
         // Converted text is UTF-8 whatever the table in force.
-        const char *table = XML_ByteTable;
-        XML_ByteTable = XML_utf8ByteTable;
+        const char *table = processWide.byteTable;
+        processWide.byteTable = XML_utf8ByteTable;
         XMLNode x = parseString(converted, tag, pResults);
-        XML_ByteTable = table;
+        processWide.byteTable = table;
         free(converted);
         return x;
     }
@@ -1376,15 +1441,12 @@ XMLNode XMLNode::parseFile(const char *filename, const char *tag, XMLResults *pR
     return x;
 }
 
-/// Bytes of the file start that the encoding guess looks at.
-enum { XML_GUESS_SAMPLE = 200 };
-
 XMLNode XMLNode::openFileHelper(const char *filename, const char *tag)
 {
-    FILE *f = filename ? openFileWithPosixPath(filename, "rb") : 0;
+    FILE *f = filename ? openFileWithPosixPath(filename, "rb") : nullptr;
     if (f) {
         char sample[XML_GUESS_SAMPLE];
-        const int count = (int)fread(sample, 1, sizeof sample, f);
+        const int count = static_cast<int>(fread(sample, 1, sizeof sample, f));
         setGlobalOptions(1, guessUTF8ParsingParameterValue(sample, count, 1));
         fclose(f);
     }
@@ -1396,7 +1458,7 @@ XMLNode XMLNode::openFileHelper(const char *filename, const char *tag)
 
 char XMLNode::guessUTF8ParsingParameterValue(void *buf, int l, char useXMLEncodingAttribute)
 {
-    const unsigned char *b = (const unsigned char *)buf;
+    const unsigned char *b = static_cast<const unsigned char *>(buf);
     if (!b || l < 25) return 0;
     if (myIsTextUnicode(b, l)) return 1; // parseFile converts it to UTF-8
     if (b[0] == 0xEF && b[1] == 0xBB && b[2] == 0xBF) return 1;
@@ -1423,15 +1485,15 @@ char XMLNode::guessUTF8ParsingParameterValue(void *buf, int l, char useXMLEncodi
     return (!xmlStrnicmp(p, "utf-8", 5) || !xmlStrnicmp(p, "utf8", 4)) ? 1 : 0;
 }
 
-// ---------------------------------------------------------------------------
-// Escaping
-// ---------------------------------------------------------------------------
+// ===== escaping ================================================================
+
+namespace {
 
 // Counts the escaped form of source and, when dest is given, writes it there
 // (without a terminator). One routine for both, so that the measuring and the
 // filling run can never disagree. A character whose byte sequence is cut short
 // by the terminator ends at the terminator: nothing past it is read.
-static int escapeXMLText(char *dest, const char *source)
+int escapeXMLText(char *dest, const char *source)
 {
     int n = 0;
     const unsigned char *s = reinterpret_cast<const unsigned char *>(source);
@@ -1444,7 +1506,7 @@ static int escapeXMLText(char *dest, const char *source)
             s++;
             continue;
         }
-        int charLen = XML_ByteTable[*s];
+        int charLen = processWide.byteTable[*s];
         int i = 0;
         do {
             if (dest) dest[n] = static_cast<char>(s[i]);
@@ -1456,7 +1518,9 @@ static int escapeXMLText(char *dest, const char *source)
     return n;
 }
 
-int lengthXMLString(const char *source) { return source ? escapeXMLText(NULL, source) : 0; }
+} // namespace
+
+int lengthXMLString(const char *source) { return source ? escapeXMLText(nullptr, source) : 0; }
 
 char *toXMLString(char *dest, const char *source)
 {
@@ -1467,7 +1531,7 @@ char *toXMLString(char *dest, const char *source)
 char *toXMLString(const char *source)
 {
     char *dest = static_cast<char *>(malloc(lengthXMLString(source) + 1));
-    return dest ? toXMLString(dest, source) : NULL;
+    return dest ? toXMLString(dest, source) : nullptr;
 }
 
 char *toXMLStringFast(char **dest, int *destSz, const char *source)
@@ -1476,16 +1540,14 @@ char *toXMLStringFast(char **dest, int *destSz, const char *source)
     if (*destSz < needed) {
         // On a failed growth the caller keeps its old buffer and size.
         char *grown = static_cast<char *>(realloc(*dest, needed));
-        if (!grown) return NULL;
+        if (!grown) return nullptr;
         *dest = grown;
         *destSz = needed;
     }
     return toXMLString(*dest, source);
 }
 
-// ---------------------------------------------------------------------------
-// Serialiser
-// ---------------------------------------------------------------------------
+// ===== serialiser ==============================================================
 
 namespace {
 
@@ -1506,7 +1568,7 @@ struct XMLOutputCursor {
         n += len;
     }
     void put(const char *s) { put(s, static_cast<int>(strlen(s))); }
-    void escaped(const char *s) { n += escapeXMLText(dest ? dest + n : NULL, s); }
+    void escaped(const char *s) { n += escapeXMLText(dest ? dest + n : nullptr, s); }
     void tabs(int count)
     {
         if (count <= 0) return;
@@ -1600,7 +1662,7 @@ int XMLNode::CreateXMLStringR(XMLNodeDataTag *pEntry, char *lpszMarker, int nFor
             break;
         }
         case eNodeChild:
-            out.n += CreateXMLStringR(pEntry->pChild[index].d, lpszMarker ? lpszMarker + out.n : NULL, contentLevel);
+            out.n += CreateXMLStringR(pEntry->pChild[index].d, lpszMarker ? lpszMarker + out.n : nullptr, contentLevel);
             break;
         default:
             break;
@@ -1624,11 +1686,11 @@ int XMLNode::CreateXMLStringR(XMLNodeDataTag *pEntry, char *lpszMarker, int nFor
 char *XMLNode::createXMLString(int nFormat, int *pnSize) const
 {
     if (pnSize) *pnSize = 0;
-    if (!d) return NULL;
+    if (!d) return nullptr;
     const int level = nFormat ? 0 : -1;
-    const int count = CreateXMLStringR(d, NULL, level);
+    const int count = CreateXMLStringR(d, nullptr, level);
     char *text = static_cast<char *>(malloc(count + 1));
-    if (!text) return NULL;
+    if (!text) return nullptr;
     CreateXMLStringR(d, text, level);
     text[count] = 0;
     if (pnSize) *pnSize = count;
@@ -1642,7 +1704,7 @@ namespace {
 bool writeXMLFileHeader(FILE *f, bool isDeclarationNode, const char *encoding)
 {
     static const unsigned char byteOrderMark[3] = {0xEF, 0xBB, 0xBF};
-    const bool utf8 = XML_ByteTable == XML_utf8ByteTable;
+    const bool utf8 = processWide.byteTable == XML_utf8ByteTable;
     if (isDeclarationNode) return !utf8 || fwrite(byteOrderMark, 1, 3, f) == 3;
     if (!encoding || utf8) {
         static const char line[] = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n";
@@ -1671,9 +1733,7 @@ XMLError XMLNode::writeToFile(const char *filename, const char *encoding, char n
     return written ? eXMLErrorNone : eXMLErrorCannotWriteFile;
 }
 
-// ---------------------------------------------------------------------------
-// Editing: names, attributes, texts, clear sections
-// ---------------------------------------------------------------------------
+// ===== editing: names, attributes, texts, clear sections =======================
 //
 // The _WOSD members take ownership of the strings they store. A _WOSD member
 // that returns null has stored nothing: the strings it was given stay the
@@ -1690,7 +1750,7 @@ void replaceOwnedString(const XMLNode::XMLNodeDataTag *d, const char **slot, con
     *slot = value;
 }
 
-template <class Stored> Stored freeCopiesUnlessStored(Stored stored, const char *copy, const char *otherCopy = NULL)
+template <class Stored> Stored freeCopiesUnlessStored(Stored stored, const char *copy, const char *otherCopy = nullptr)
 {
     if (!stored) {
         free(const_cast<char *>(copy));
@@ -1708,7 +1768,7 @@ void removeArrayItem(const XMLNode::XMLNodeDataTag *d, Item *&array, int &count,
     memmove(array + i, array + i + 1, (count - i) * sizeof(Item));
     if (count == 0) {
         releasePiece(d, array);
-        array = NULL;
+        array = nullptr;
         capacity = 0;
     }
 }
@@ -1729,7 +1789,7 @@ bool namesExistingItem(int i, int count) { return i >= 0 && i < count; }
 const char *XMLNode::updateName_WOSD(const char *lpszName)
 {
     // Only the parser's top wrapper is nameless: a name is never taken away.
-    if (!d || !lpszName) return NULL;
+    if (!d || !lpszName) return nullptr;
     replaceOwnedString(d, &d->lpszName, lpszName);
     return d->lpszName;
 }
@@ -1742,8 +1802,8 @@ const char *XMLNode::updateName(const char *lpszName)
 
 XMLAttribute *XMLNode::updateAttribute_WOSD(const char *lpszNewValue, const char *lpszNewName, int i)
 {
-    if (!d) return NULL;
-    if (!namesExistingItem(i, d->nAttribute)) return lpszNewName ? addAttribute_WOSD(lpszNewName, lpszNewValue) : NULL;
+    if (!d) return nullptr;
+    if (!namesExistingItem(i, d->nAttribute)) return lpszNewName ? addAttribute_WOSD(lpszNewName, lpszNewValue) : nullptr;
     XMLAttribute *attribute = d->pAttribute + i;
     replaceOwnedString(d, &attribute->lpszValue, lpszNewValue);
     if (lpszNewName) replaceOwnedString(d, &attribute->lpszName, lpszNewName);
@@ -1759,7 +1819,7 @@ XMLAttribute *XMLNode::updateAttribute(const char *lpszNewValue, const char *lps
 
 XMLAttribute *XMLNode::updateAttribute_WOSD(const char *lpszNewValue, const char *lpszNewName, const char *lpszOldName)
 {
-    if (!d) return NULL;
+    if (!d) return nullptr;
     int i = attributeIndex(d, lpszOldName);
     if (i >= 0) return updateAttribute_WOSD(lpszNewValue, lpszNewName, i);
     if (lpszNewName) return addAttribute_WOSD(lpszNewName, lpszNewValue);
@@ -1776,21 +1836,21 @@ XMLAttribute *XMLNode::updateAttribute(const char *lpszNewValue, const char *lps
 
 XMLAttribute *XMLNode::updateAttribute_WOSD(XMLAttribute *newAttribute, XMLAttribute *oldAttribute)
 {
-    if (!newAttribute) return NULL;
+    if (!newAttribute) return nullptr;
     if (!oldAttribute) return updateAttribute_WOSD(newAttribute->lpszValue, newAttribute->lpszName, -1);
     return updateAttribute_WOSD(newAttribute->lpszValue, newAttribute->lpszName, oldAttribute->lpszName);
 }
 
 XMLAttribute *XMLNode::updateAttribute(XMLAttribute *newAttribute, XMLAttribute *oldAttribute)
 {
-    if (!newAttribute) return NULL;
+    if (!newAttribute) return nullptr;
     XMLAttribute copy = {stringDup(newAttribute->lpszName), stringDup(newAttribute->lpszValue)};
     return freeCopiesUnlessStored(updateAttribute_WOSD(&copy, oldAttribute), copy.lpszName, copy.lpszValue);
 }
 
 const char *XMLNode::updateText_WOSD(const char *lpszNewValue, int i)
 {
-    if (!d || !lpszNewValue) return NULL;
+    if (!d || !lpszNewValue) return nullptr;
     if (!namesExistingItem(i, d->nText)) return addText_WOSD(lpszNewValue, -1);
     replaceOwnedString(d, d->pText + i, lpszNewValue);
     return lpszNewValue;
@@ -1814,7 +1874,7 @@ const char *XMLNode::updateText(const char *lpszNewValue, const char *lpszOldVal
 
 XMLClear *XMLNode::updateClear_WOSD(const char *lpszNewContent, int i)
 {
-    if (!d || !lpszNewContent) return NULL;
+    if (!d || !lpszNewContent) return nullptr;
     if (!namesExistingItem(i, d->nClear))
         return addClear_WOSD(lpszNewContent, XMLClearTags[0].lpszOpen, XMLClearTags[0].lpszClose, -1);
     XMLClear *clear = d->pClear + i;
@@ -1852,19 +1912,17 @@ int sectionIndex(const XMLNode &node, const XMLClear *section)
 
 XMLClear *XMLNode::updateClear_WOSD(XMLClear *newP, XMLClear *oldP)
 {
-    if (!newP || !oldP) return NULL;
+    if (!newP || !oldP) return nullptr;
     return updateClear_WOSD(newP->lpszValue, sectionIndex(*this, oldP));
 }
 
 XMLClear *XMLNode::updateClear(XMLClear *newP, XMLClear *oldP)
 {
-    if (!newP || !oldP) return NULL;
+    if (!newP || !oldP) return nullptr;
     return updateClear(newP->lpszValue, sectionIndex(*this, oldP));
 }
 
-// ---------------------------------------------------------------------------
-// Editing: deletes
-// ---------------------------------------------------------------------------
+// ===== editing: deletes ========================================================
 
 void XMLNode::deleteAttribute(int i)
 {
@@ -1909,9 +1967,7 @@ void XMLNode::deleteClear(XMLClear *a)
     if (a) deleteClear(sectionIndex(*this, a));
 }
 
-// ---------------------------------------------------------------------------
-// Locating
-// ---------------------------------------------------------------------------
+// ===== locating ================================================================
 
 int XMLNode::indexText(const char *lpszValue) const
 {
@@ -2018,9 +2074,7 @@ XMLNode XMLNode::getChildNodeWithAttribute(const char *name, const char *attribu
     }
 }
 
-// ---------------------------------------------------------------------------
-// Base64
-// ---------------------------------------------------------------------------
+// ===== base64 ==================================================================
 
 namespace {
 
@@ -2122,14 +2176,14 @@ unsigned char decodeBase64(const char *data, unsigned char *buf, int len, XMLErr
 
 } // namespace
 
-XMLParserBase64Tool::XMLParserBase64Tool() : buf(NULL), buflen(0) {}
+XMLParserBase64Tool::XMLParserBase64Tool() : buf(nullptr), buflen(0) {}
 
 XMLParserBase64Tool::~XMLParserBase64Tool() { freeBuffer(); }
 
 void XMLParserBase64Tool::freeBuffer()
 {
     free(buf);
-    buf = NULL;
+    buf = nullptr;
     buflen = 0;
 }
 
@@ -2151,9 +2205,9 @@ int XMLParserBase64Tool::encodeLength(int inlen, char formatted)
 char *XMLParserBase64Tool::encode(unsigned char *inbuf, unsigned int inlen, char formatted)
 {
     const long long size = base64EncodedSize(inlen, formatted);
-    if (size > INT_MAX) return NULL;
+    if (size > INT_MAX) return nullptr;
     alloc(static_cast<int>(size));
-    if (buflen < size) return NULL;
+    if (buflen < size) return nullptr;
     char *out = static_cast<char *>(buf);
     unsigned int groups = inlen / 3;
     for (unsigned int g = 1; g <= groups; g++, inbuf += 3) {
@@ -2226,7 +2280,7 @@ unsigned char *XMLParserBase64Tool::decode(const char *data, int *outlen, XMLErr
     XMLError ignored;
     if (!xe) xe = &ignored;
     int decoded = 0;
-    unsigned char *result = NULL;
+    unsigned char *result = nullptr;
     const unsigned int size = decodeSize(data, xe);
     if (size > 0 && size < static_cast<unsigned int>(INT_MAX)) {
         alloc(static_cast<int>(size) + 1);

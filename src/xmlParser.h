@@ -129,7 +129,7 @@ public:
 
     // ----- handles ---------------------------------------------------------
     /// The empty handle.
-    XMLNode() : d(0) {}
+    XMLNode() : d(nullptr) {}
     /// Shares A's record.
     XMLNode(const XMLNode &A);
     /// Releases the current record and shares A's.
@@ -148,11 +148,11 @@ public:
 
     // ----- parsing and files ------------------------------------------------
     /// Parses lpszXML; with a non-empty tag returns the first element of that name. pResults may be null.
-    static XMLNode parseString(const char *lpszXML, const char *tag = 0, XMLResults *pResults = 0);
+    static XMLNode parseString(const char *lpszXML, const char *tag = nullptr, XMLResults *pResults = nullptr);
     /// Reads a whole file (UTF-16 converted to UTF-8, UTF-8 mark skipped) and parses it.
-    static XMLNode parseFile(const char *filename, const char *tag = 0, XMLResults *pResults = 0);
+    static XMLNode parseFile(const char *filename, const char *tag = nullptr, XMLResults *pResults = nullptr);
     /// Guesses the encoding from the file's start, parses it, and sets IsError.
-    static XMLNode openFileHelper(const char *filename, const char *tag = 0);
+    static XMLNode openFileHelper(const char *filename, const char *tag = nullptr);
     /// The message for an error code ("Unknown" for any other value).
     static const char *getError(XMLError error);
     /// Sets whether files are tested for UTF-16, and whether text is read as UTF-8 (else one byte per character).
@@ -182,7 +182,7 @@ public:
     /// Child i in document order among children, or the empty node.
     XMLNode getChildNode(int i = 0) const;
     /// First child called name from index *j on; on a match *j becomes its index + 1 (the iteration idiom).
-    XMLNode getChildNode(const char *name, int *j = 0) const;
+    XMLNode getChildNode(const char *name, int *j = nullptr) const;
     /// The child called name of rank j (0 = first), or the empty node.
     XMLNode getChildNode(const char *name, int j) const;
     /// The parent element, or the empty node.
@@ -198,7 +198,7 @@ public:
     /// Value of attribute i, or null.
     const char *getAttributeValue(int i = 0) const;
     /// Value of the first attribute called name from index *j on; on a match *j becomes its index + 1.
-    const char *getAttribute(const char *name, int *j = 0) const;
+    const char *getAttribute(const char *name, int *j = nullptr) const;
     /// Value of the attribute called name of rank j, or null.
     const char *getAttribute(const char *name, int j) const;
     /// 1 when an attribute called name exists.
@@ -236,9 +236,9 @@ public:
     /// Replaces the element name, taking ownership.
     const char *updateName_WOSD(const char *lpszName);
     /// Replaces attribute i's value (and name when given); past the end adds it when a name is given.
-    XMLAttribute *updateAttribute(const char *lpszNewValue, const char *lpszNewName = 0, int i = 0);
+    XMLAttribute *updateAttribute(const char *lpszNewValue, const char *lpszNewName = nullptr, int i = 0);
     /// As above, taking ownership of the strings.
-    XMLAttribute *updateAttribute_WOSD(const char *lpszNewValue, const char *lpszNewName = 0, int i = 0);
+    XMLAttribute *updateAttribute_WOSD(const char *lpszNewValue, const char *lpszNewName = nullptr, int i = 0);
     /// Replaces the attribute called lpszOldName, or adds one.
     XMLAttribute *updateAttribute(const char *lpszNewValue, const char *lpszNewName, const char *lpszOldName);
     /// As above, taking ownership of the strings.
@@ -309,13 +309,13 @@ public:
     int positionOfChildNode(const char *name, int count = 0) const;
     /// Next child called name from index *k on carrying attributeName (= attributeValue when given); *k moves past it.
     XMLNode getChildNodeWithAttribute(const char *name, const char *attributeName,
-                                      const char *attributeValue = 0, int *k = 0) const;
+                                      const char *attributeValue = nullptr, int *k = nullptr) const;
 
     // ----- writing ------------------------------------------------------------
     /// The subtree as text (malloc'd, caller frees); nFormat nonzero indents with tabs. *pnSize gets the length.
-    char *createXMLString(int nFormat = 1, int *pnSize = 0) const;
+    char *createXMLString(int nFormat = 1, int *pnSize = nullptr) const;
     /// Writes the subtree to a file after a byte-order mark and declaration line as needed.
-    XMLError writeToFile(const char *filename, const char *encoding = 0, char nFormat = 1) const;
+    XMLError writeToFile(const char *filename, const char *encoding = nullptr, char nFormat = 1) const;
 
     // ----- internal inspection ------------------------------------------------
     /// The shared record (null for the empty handle), for tests and diagnostics only.
@@ -365,11 +365,11 @@ public:
     /// Base64 text of inbuf (line feed every 72 characters when formatted); owned by this object.
     char *encode(unsigned char *inbuf, unsigned int inlen, char formatted = 0);
     /// Number of bytes data decodes to; *xe gets the error or warning.
-    static unsigned int decodeSize(const char *data, XMLError *xe = 0);
+    static unsigned int decodeSize(const char *data, XMLError *xe = nullptr);
     /// Decodes data into this object's buffer (null on failure); *outlen gets the size.
-    unsigned char *decode(const char *data, int *outlen = 0, XMLError *xe = 0);
+    unsigned char *decode(const char *data, int *outlen = nullptr, XMLError *xe = nullptr);
     /// Decodes data into buf of len bytes: 0 failure, 1 truncated data, 2 success.
-    static unsigned char decode(const char *data, unsigned char *buf, int len, XMLError *xe = 0);
+    static unsigned char decode(const char *data, unsigned char *buf, int len, XMLError *xe = nullptr);
     /// Frees the buffer.
     void freeBuffer();
 
