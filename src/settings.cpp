@@ -70,6 +70,20 @@ bool IsUtf8(const unsigned char* s) {
     return true;
 }
 
+// Saving switches the XML library's process-wide options for a moment (the
+// Latin-1 write, the check that reads the file back); whatever the rest of
+// the program had chosen is put back when the save is done.
+class KeepXMLOptions {
+public:
+    KeepXMLOptions() { XMLNode::getGlobalOptions(&guessUnicode_, &utf8_); }
+    ~KeepXMLOptions() { XMLNode::setGlobalOptions(guessUnicode_, utf8_); }
+    KeepXMLOptions(const KeepXMLOptions&) = delete;
+    KeepXMLOptions& operator=(const KeepXMLOptions&) = delete;
+
+private:
+    char guessUnicode_ = 1, utf8_ = 1;
+};
+
 // Writes the tree with the fixed UTF-8 header, or, when its text is not
 // UTF-8, one byte per character under a Latin-1 declaration, which the next
 // start reads back the same way.
@@ -139,6 +153,7 @@ int Settings::LoadSettings() {
 }
 
 void Settings::SaveSettings() {
+    const KeepXMLOptions keep;
     // An element missing from the loaded file is added, or a value the player
     // chose during the run would be lost at the next start.
     PutValues(*this, xmlDoc);

@@ -1325,6 +1325,12 @@ void XMLNode::setGlobalOptions(char guessUnicode, char strictUTF8Parsing)
     processWide.byteTable = strictUTF8Parsing ? XML_utf8ByteTable : XML_asciiByteTable;
 }
 
+void XMLNode::getGlobalOptions(char *guessUnicode, char *strictUTF8Parsing)
+{
+    if (guessUnicode) *guessUnicode = processWide.guessUnicodeChars;
+    if (strictUTF8Parsing) *strictUTF8Parsing = processWide.byteTable == XML_utf8ByteTable;
+}
+
 // ===== files ========================================================================
 
 namespace {

@@ -157,6 +157,9 @@ public:
     static const char *getError(XMLError error);
     /// Sets whether files are tested for UTF-16, and whether text is read as UTF-8 (else one byte per character).
     static void setGlobalOptions(char guessUnicodeChars = 1, char strictUTF8Parsing = 1);
+    /// The options in force, as setGlobalOptions takes them (either pointer may be null), so that a caller
+    /// who changes them for a moment can put them back.
+    static void getGlobalOptions(char *guessUnicodeChars, char *strictUTF8Parsing);
     /// 1 when the first l bytes of buf should be read as UTF-8 (UTF-16 text counts as UTF-8: it is converted to it), else 0.
     static char guessUTF8ParsingParameterValue(void *buf, int l, char useXMLEncodingAttribute = 1);
 

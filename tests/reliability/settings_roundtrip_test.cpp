@@ -19,23 +19,27 @@ std::array<int, 6> Values(const Settings& s) {
 const char kCutShort[] = "<settings><w>1<?x v=\"1\0\0\"?><ScreenWidth>9</ScreenWidth></settings>";
 
 TEST(SettingsRoundTrip, EveryLoadedFileIsWrittenSoThatItLoadsBack) {
-    // Name, the file, bytes the written file must still hold (kept from the old file).
-    const std::tuple<const char*, std::string, std::string> cases[] = {
+    const std::string utf8 = "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"utf-8\"?>\n",
+                      latin1 = "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n";
+    // Name, the file, the declaration it is written back with, bytes the written file must still hold.
+    const std::tuple<const char*, std::string, std::string, std::string> cases[] = {
         {"Latin-1 text read one byte per character",
          std::string("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<Settings><ScreenWidth>800</ScreenWidth>"
                      "<Note>caf\xE9</Note><EngineXAngle>-5</EngineXAngle></Settings>"),
-         "<Note>caf\xE9</Note>"},
+         latin1, "<Note>caf\xE9</Note>"},
         {"Latin-1 lead byte right before markup",
          std::string("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<Settings><Note>\xE9</Note>"
                      "<ScreenWidth>800</ScreenWidth></Settings>"),
-         "<Note>\xE9</Note>"},
-        {"UTF-8 text", "<Settings><Note>caf\xC3\xA9</Note><ScreenWidth>800</ScreenWidth></Settings>",
-         "<Note>caf\xC3\xA9</Note>"},
+         latin1, "<Note>\xE9</Note>"},
+        {"UTF-8 text", "<Settings><Note>caf\xC3\xA9 \xC3\xBC</Note><ScreenWidth>800</ScreenWidth></Settings>", utf8,
+         "<Note>caf\xC3\xA9 \xC3\xBC</Note>"},
+        {"UTF-8 text of four bytes a character", "<Settings><Note>\xF0\x9F\x90\x8D</Note></Settings>", utf8,
+         "<Note>\xF0\x9F\x90\x8D</Note>"},
         {"declaration left open inside an element",
-         "<Settings><ScreenWidth>800</ScreenWidth><EngineZAngle>7</EngineZAngle><x><?y a=\"b", ""},
-        {"end of data inside a declaration's value", std::string(kCutShort, sizeof kCutShort - 1), ""},
+         "<Settings><ScreenWidth>800</ScreenWidth><EngineZAngle>7</EngineZAngle><x><?y a=\"b", utf8, ""},
+        {"end of data inside a declaration's value", std::string(kCutShort, sizeof kCutShort - 1), utf8, ""},
     };
-    for (const auto& [name, file, kept] : cases) {
+    for (const auto& [name, file, declaration, kept] : cases) {
         SCOPED_TRACE(name);
         HeadlessWorld world;
         world.dir.Write("Settings.xml", file);
@@ -43,12 +47,20 @@ TEST(SettingsRoundTrip, EveryLoadedFileIsWrittenSoThatItLoadsBack) {
         first.LoadSettings();
         first.screenWidth = 1280;
         first.engineDistance = 3000;
+        // The XML options the rest of the program left (opposite to the file's) survive the save.
+        const char utf8Before = declaration == latin1;
+        XMLNode::setGlobalOptions(0, utf8Before);
         first.SaveSettings();
+        char guessAfter, utf8After;
+        XMLNode::getGlobalOptions(&guessAfter, &utf8After);
+        EXPECT_EQ(std::make_pair(guessAfter, utf8After), std::make_pair('\0', utf8Before));
 
         Settings again;
         EXPECT_EQ(again.LoadSettings(), 1);
         EXPECT_EQ(Values(again), Values(first));
-        EXPECT_NE(world.dir.Read("Settings.xml").find(kept), std::string::npos);
+        const std::string written = world.dir.Read("Settings.xml");
+        EXPECT_EQ(written.substr(0, declaration.size()), declaration);
+        EXPECT_NE(written.find(kept), std::string::npos);
         EXPECT_FALSE(world.dir.Exists("Settings.xml.tmp"));
     }
 }

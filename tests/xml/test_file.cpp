@@ -5,10 +5,13 @@
 
 namespace {
 
-bool utf8TableInForce() // a two-byte character then counts as one column
+bool utf8TableInForce() // a two-byte character then counts as one column, and the options say so
 {
     XMLResults results;
     XMLNode::parseString("<a>\xC3\xA9", nullptr, &results);
+    char reported = -1;
+    XMLNode::getGlobalOptions(nullptr, &reported);
+    EXPECT_EQ(reported, results.nColumn == 5);
     return results.nColumn == 5;
 }
 
