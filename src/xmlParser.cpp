@@ -59,17 +59,18 @@ struct ALLXMLClearTag {
     const char *lpszOpen;
     int openTagLen;
     const char *lpszClose;
+    bool internalSubset; // a "[ ... ]" before the close text belongs to the section
 };
 
 namespace {
 
 const ALLXMLClearTag XMLClearTags[] = {
-    {"<![CDATA[", 9, "]]>"},
-    {"<PRE>", 5, "</PRE>"},
-    {"<Script>", 8, "</Script>"},
-    {"<!--", 4, "-->"},
-    {"<!DOCTYPE", 9, ">"},
-    {nullptr, 0, nullptr}
+    {"<![CDATA[", 9, "]]>", false},
+    {"<PRE>", 5, "</PRE>", false},
+    {"<Script>", 8, "</Script>", false},
+    {"<!--", 4, "-->", false},
+    {"<!DOCTYPE", 9, ">", true},
+    {nullptr, 0, nullptr, false}
 };
 
 // The named entities, as written (s, l) and the character they stand for (c).
@@ -1070,10 +1071,50 @@ int flushText(XMLNode &node, const char *&lpszText, const char *end, XML *pXML)
 
 } // namespace
 
+namespace {
+
+// The end of what follows "[" up to the "]" that closes it, passing over quoted literals, comments and
+// processing instructions, which may hold "]"; null when there is none.
+const char *internalSubsetEnd(const char *p)
+{
+    for (; *p && *p != ']'; p++) {
+        const char *skipped = p;
+        if (*p == '"' || *p == '\'') skipped = strchr(p + 1, *p);
+        else if (!strncmp(p, "<!--", 4)) skipped = strstr(p + 4, "-->");
+        else if (!strncmp(p, "<?", 2)) skipped = strstr(p + 2, "?>");
+        if (!skipped) return nullptr;
+        p = skipped;
+    }
+    return *p ? p : nullptr;
+}
+
+// Where the close text of a clear section that began just before `start` lies, or null. A section that
+// may hold an internal subset ("<!DOCTYPE d [ <!ENTITY ...> ]>") and has a "[" before its first close
+// text, outside quoted literals, ends at the first close text after the "]" that closes the subset;
+// any other ends at its first close text.
+const char *clearSectionEnd(const char *start, const ALLXMLClearTag *pClear)
+{
+    const char *end = strstr(start, pClear->lpszClose);
+    if (!end || !pClear->internalSubset) return end;
+    for (const char *p = start; p < end; p++) {
+        if (*p == '"' || *p == '\'') {
+            const char *q = static_cast<const char *>(memchr(p + 1, *p, end - p - 1));
+            if (!q) return end;
+            p = q;
+        } else if (*p == '[') {
+            const char *closing = internalSubsetEnd(p + 1);
+            return closing ? strstr(closing, pClear->lpszClose) : nullptr;
+        }
+    }
+    return end;
+}
+
+} // namespace
+
 int XMLNode::ParseClearTag(XML *pXML, const ALLXMLClearTag *pClear)
 {
     const char *start = pXML->lpXML + pXML->nIndex;
-    const char *end = strstr(start, pClear->lpszClose);
+    const char *end = clearSectionEnd(start, pClear);
     if (!end) {
         pXML->error = eXMLErrorUnmatchedEndClearTag;
         return 0;
@@ -1499,7 +1540,10 @@ namespace {
 // (without a terminator). One routine for both, so that the measuring and the
 // filling run can never disagree. A character whose byte sequence is cut short
 // by the terminator ends at the terminator: nothing past it is read.
-int escapeXMLText(char *dest, const char *source)
+// With keepEnds (element text), white space as the first or last character is
+// written as a character reference: the parser trims white space at both ends
+// of a text, so written as it is it would be lost.
+int escapeXMLText(char *dest, const char *source, bool keepEnds = false)
 {
     int n = 0;
     const unsigned char *s = reinterpret_cast<const unsigned char *>(source);
@@ -1509,6 +1553,15 @@ int escapeXMLText(char *dest, const char *source)
         if (entity->s) {
             if (dest) memcpy(dest + n, entity->s, entity->l);
             n += entity->l;
+            s++;
+            continue;
+        }
+        const bool atEnd = s == reinterpret_cast<const unsigned char *>(source) || !s[1];
+        if (keepEnds && atEnd && isXMLWhitespace(static_cast<char>(*s))) {
+            char reference[8];
+            const int length = snprintf(reference, sizeof reference, "&#%d;", *s);
+            if (dest) memcpy(dest + n, reference, length);
+            n += length;
             s++;
             continue;
         }
@@ -1574,7 +1627,7 @@ struct XMLOutputCursor {
         n += len;
     }
     void put(const char *s) { put(s, static_cast<int>(strlen(s))); }
-    void escaped(const char *s) { n += escapeXMLText(dest ? dest + n : nullptr, s); }
+    void escaped(const char *s, bool keepEnds = false) { n += escapeXMLText(dest ? dest + n : nullptr, s, keepEnds); }
     void tabs(int count)
     {
         if (count <= 0) return;
@@ -1652,7 +1705,7 @@ int XMLNode::CreateXMLStringR(XMLNodeDataTag *pEntry, char *lpszMarker, int nFor
             const char *text = pEntry->pText[index];
             if (!isNonEmpty(text)) break;
             if (formatted) out.tabs(nFormat + 1);
-            out.escaped(text);
+            out.escaped(text, true);
             out.lineEnd(nFormat);
             break;
         }

@@ -10,9 +10,12 @@
 // openFileHelper read a file first. The parser accepts elements, attributes
 // with quoted or bare values, text, the five named entities, numeric
 // character references, "<?" declarations, and raw "clear" sections
-// (CDATA, comments, <PRE>, <Script>, <!DOCTYPE). A missing end tag is a
-// warning (the tree is still returned); every other problem is an error
-// with a line and column.
+// (CDATA, comments, <PRE>, <Script>, <!DOCTYPE; a DOCTYPE's internal
+// subset "[ ... ]" is part of its section, kept but not processed). A
+// missing end tag is a warning (the tree is still returned); every other
+// problem is an error with a line and column. White space at both ends of
+// a text is trimmed; the writer therefore writes white space at the ends of
+// a text as character references ("&#32;"), so that it reads back.
 //
 // Text encoding: the library works on 8-bit text. By default characters are
 // read as UTF-8 sequences; setGlobalOptions can switch to one byte per

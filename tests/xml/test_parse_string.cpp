@@ -44,6 +44,11 @@ TEST(ParseString, BuildsTreeAndReportsPosition)
         {"<a><pre>x</PRE></a>", nullptr, OK, -1, -1, "a{<PRE>x</PRE>}"}, {"<a><pre>x</pre></a>", nullptr, UNCLOSED, 1, 9, "-"},
         {"<a><!-- never closed</a>", nullptr, UNCLOSED, 1, 8, "-"}, {"<a <!--c-->/>", nullptr, TOKEN, 1, 8, "-"},
         {"<!DOCTYPE r><r/>", nullptr, OK, -1, -1, "#{<!DOCTYPE r> r}"},
+        {"<!DOCTYPE r SYSTEM \"a[b\"><r/>", nullptr, OK, -1, -1, "#{<!DOCTYPE r SYSTEM \"a[b\"> r}"},
+        // an internal subset ends at its "]", wherever quotes, comments and instructions hide "]" or ">"
+        {"<!DOCTYPE r [<!ENTITY e \"]>\"><!--]>--><?p ]>?><!ATTLIST r a CDATA '>'>]><r/>", nullptr, OK, -1, -1,
+         "#{<!DOCTYPE r [<!ENTITY e \"]>\"><!--]>--><?p ]>?><!ATTLIST r a CDATA '>'>]> r}"},
+        {"<!DOCTYPE r [<!ENTITY e 'x'>\n<r/>", nullptr, UNCLOSED, 1, 10, "-"},
     };
     for (const auto &[input, tag, error, line, column, dump] : cases) {
         XMLResults results = {eXMLErrorEmpty, -1, -1};

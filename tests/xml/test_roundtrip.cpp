@@ -7,10 +7,9 @@ namespace {
 
 const char *const kNames[] = {"a", "Map", "x1", "d\xC3\xA9j\xC3\xA0", "\xE5\x90\x8D", "snake_case", "with-dash", "n.dot", "ns:tag"};
 const char *const kAttributeNames[] = {"id", "Flag", "v\xC3\xA9", "data-k", "a.b"};
-// The escaped characters, other punctuation the parser treats specially, multi-byte UTF-8, an entity as text; whitespace last.
+// The escaped characters, other punctuation the parser treats specially, multi-byte UTF-8, an entity as text, white space.
 const char *const kPieces[] = {"a", "0", "<", ">", "&", "\"", "'", "=", "/", "?", "!", "-", "]", "[", ";", "#",
                                "&amp;", "\xC3\xA9", "\xE2\x82\xAC", "\xF0\x9F\x98\x80", " ", "\t", "\n", "\r"};
-const int kFirstWhitespacePiece = 20;
 const char *const kClearKinds[][2] = {{"<![CDATA[", "]]>"}, {"<!--", "-->"}, {"<PRE>", "</PRE>"}, {"<!DOCTYPE", ">"}};
 
 struct TreeGenerator {
@@ -44,13 +43,13 @@ struct TreeGenerator {
             const int kind = random() % 3;
             if (kind == 0) {
                 fill(node.addChild(pick(kNames)), depth + 1);
-            } else if (kind == 1) { // starting and ending with a byte the parser does not trim
-                const char *first = kPieces[random() % kFirstWhitespacePiece];
-                if (!lastWasText) node.addText((first + value() + kPieces[random() % kFirstWhitespacePiece]).c_str());
+            } else if (kind == 1) { // white space at either end included
+                if (!lastWasText) node.addText((pick(kPieces) + value() + pick(kPieces)).c_str());
             } else {
                 const auto &clear = pick(kClearKinds);
                 const std::string v = value();
                 if (v.find(clear[1]) != std::string::npos) continue; // it would end the section early
+                if (clear[1][0] == '>' && v.find('[') != std::string::npos) continue; // a subset needs its "]"
                 node.addClear(v.c_str(), clear[0], clear[1]);
             }
             lastWasText = kind == 1;

@@ -63,6 +63,9 @@ TEST_F(XMLWriter, SerialisesEachShapeFormattedAndUnformatted)
         {"<?xml version=\"1.0\"?><Map/>", "<?xml version=\"1.0\"?><Map/>", "<?xml version=\"1.0\"?>\n<Map/>\n"},
         {"<?xml?>", "<?xml ?>", "<?xml ?>\n"}, // "<?xml?>" would read back as the name "xml?"
         {"<a><!-- c<&> --><![CDATA[]]></a>", "<a><!-- c<&> --><![CDATA[]]></a>", "<a>\n\t<!-- c<&> -->\n\t<![CDATA[]]>\n</a>\n"},
+        {"<!DOCTYPE a [<!ENTITY e '>'>]><a/>", "<!DOCTYPE a [<!ENTITY e '>'>]><a/>", "\t<!DOCTYPE a [<!ENTITY e '>'>]>\n<a/>\n"},
+        // white space at a text's ends is kept as references, or reading would trim it
+        {"<a>&#32;t &#10;</a><b>&#9;</b>", "<a>&#32;t &#10;</a><b>&#9;</b>", "<a>\n\t&#32;t &#10;\n</a>\n<b>\n\t&#9;\n</b>\n"},
         // the unnamed wrapper: its children at its own level, texts one deeper
         {"<a/>t<b><c/></b>", "<a/>t<b><c/></b>", "<a/>\n\tt\n<b>\n\t<c/>\n</b>\n"},
         {"", "", ""},
