@@ -1536,45 +1536,86 @@ char XMLNode::guessUTF8ParsingParameterValue(void *buf, int l, char useXMLEncodi
 
 namespace {
 
-// Counts the escaped form of source and, when dest is given, writes it there
-// (without a terminator). One routine for both, so that the measuring and the
-// filling run can never disagree. A character whose byte sequence is cut short
-// by the terminator ends at the terminator: nothing past it is read.
+// Bytes the writer copies as they are, for each character table: one-byte
+// characters other than the terminator and the five escaped ones.
+struct PlainBytes {
+    bool byte[256];
+};
+
+PlainBytes plainBytes(const char *table)
+{
+    PlainBytes plain = {};
+    for (int c = 0; c < 256; c++) plain.byte[c] = table[c] == 1 && !strchr("&<>\"'", c);
+    return plain;
+}
+
+const PlainBytes plainUtf8 = plainBytes(XML_utf8ByteTable), plainAscii = plainBytes(XML_asciiByteTable);
+
+const XMLCharacterEntity *entityFor(unsigned char c)
+{
+    const XMLCharacterEntity *entity = XMLEntities;
+    while (entity->s && static_cast<unsigned char>(entity->c) != c) entity++;
+    return entity->s ? entity : nullptr;
+}
+
+// Writes the escaped form of source into out, which takes runs of bytes
+// (out.put(bytes, length)): runs of plain bytes go at once. A character
+// whose byte sequence is cut short by the terminator ends at the terminator:
+// nothing past it is read. The bytes after a lead byte belong to its
+// character and are copied as they are.
 // With keepEnds (element text), white space as the first or last character is
 // written as a character reference: the parser trims white space at both ends
 // of a text, so written as it is it would be lost.
-int escapeXMLText(char *dest, const char *source, bool keepEnds = false)
+template <class Out> void escapeXMLText(Out &out, const char *source, bool keepEnds)
 {
-    int n = 0;
     const unsigned char *s = reinterpret_cast<const unsigned char *>(source);
-    while (*s) {
-        const XMLCharacterEntity *entity = XMLEntities;
-        while (entity->s && static_cast<unsigned char>(entity->c) != *s) entity++;
-        if (entity->s) {
-            if (dest) memcpy(dest + n, entity->s, entity->l);
-            n += entity->l;
+    const bool *plain = processWide.byteTable == XML_utf8ByteTable ? plainUtf8.byte : plainAscii.byte;
+    char reference[8];
+    if (keepEnds && isXMLWhitespace(static_cast<char>(*s))) {
+        out.put(reference, snprintf(reference, sizeof reference, "&#%d;", *s));
+        s++;
+    }
+    for (;;) {
+        const unsigned char *run = s;
+        while (plain[*s]) s++;
+        if (s != run) {
+            if (!*s && keepEnds && isXMLWhitespace(static_cast<char>(s[-1]))) {
+                out.put(reinterpret_cast<const char *>(run), static_cast<int>(s - run - 1));
+                out.put(reference, snprintf(reference, sizeof reference, "&#%d;", s[-1]));
+            } else {
+                out.put(reinterpret_cast<const char *>(run), static_cast<int>(s - run));
+            }
+        }
+        if (!*s) return;
+        if (const XMLCharacterEntity *entity = entityFor(*s)) {
+            out.put(entity->s, entity->l);
             s++;
             continue;
         }
-        const bool atEnd = s == reinterpret_cast<const unsigned char *>(source) || !s[1];
-        if (keepEnds && atEnd && isXMLWhitespace(static_cast<char>(*s))) {
-            char reference[8];
-            const int length = snprintf(reference, sizeof reference, "&#%d;", *s);
-            if (dest) memcpy(dest + n, reference, length);
-            n += length;
-            s++;
-            continue;
-        }
-        int charLen = processWide.byteTable[*s];
-        int i = 0;
-        do {
-            if (dest) dest[n] = static_cast<char>(s[i]);
-            n++;
-            i++;
-        } while (i < charLen && s[i]);
+        const int charLen = processWide.byteTable[*s];
+        int i = 1;
+        while (i < charLen && s[i]) i++;
+        out.put(reinterpret_cast<const char *>(s), i);
         s += i;
     }
-    return n;
+}
+
+// Counts, or writes into a buffer already measured.
+struct MeasuredOutput {
+    char *dest;
+    int n;
+    void put(const char *s, int len)
+    {
+        if (dest) memcpy(dest + n, s, len);
+        n += len;
+    }
+};
+
+int escapeXMLText(char *dest, const char *source)
+{
+    MeasuredOutput out = {dest, 0};
+    escapeXMLText(out, source, false);
+    return out.n;
 }
 
 } // namespace
@@ -1608,30 +1649,47 @@ char *toXMLStringFast(char **dest, int *destSz, const char *source)
 
 // ===== serialiser ==============================================================
 
-namespace {
+// The serialiser's text, written in one pass into a buffer that doubles as
+// it fills (measuring first would read every string twice). After a failed
+// growth nothing more is written and the result is null.
+struct XMLWriterOutput {
+    char *text = nullptr;
+    size_t n = 0, capacity = 0;
+    bool failed = false;
 
-// The serialiser's cursor: counts everything, and writes only when it has a
-// buffer, so the counting and the writing run share every step.
-struct XMLOutputCursor {
-    char *dest;
-    int n;
+    ~XMLWriterOutput() { free(text); }
 
+    bool reserve(size_t more)
+    {
+        if (n + more <= capacity) return true;
+        if (failed) return false;
+        size_t grown = capacity ? capacity * 2 : 4096;
+        while (grown < n + more) grown *= 2;
+        char *bigger = static_cast<char *>(realloc(text, grown));
+        if (!bigger) {
+            failed = true;
+            return false;
+        }
+        text = bigger;
+        capacity = grown;
+        return true;
+    }
     void put(char c)
     {
-        if (dest) dest[n] = c;
-        n++;
+        if (reserve(1)) text[n++] = c;
     }
-    void put(const char *s, int len)
+    void put(const char *s, size_t len)
     {
-        if (dest) memcpy(dest + n, s, len);
+        if (!reserve(len)) return;
+        memcpy(text + n, s, len);
         n += len;
     }
-    void put(const char *s) { put(s, static_cast<int>(strlen(s))); }
-    void escaped(const char *s, bool keepEnds = false) { n += escapeXMLText(dest ? dest + n : nullptr, s, keepEnds); }
+    void put(const char *s) { put(s, strlen(s)); }
+    void escaped(const char *s, bool keepEnds = false) { escapeXMLText(*this, s, keepEnds); }
     void tabs(int count)
     {
-        if (count <= 0) return;
-        if (dest) memset(dest + n, '\t', count);
+        if (count <= 0 || !reserve(count)) return;
+        memset(text + n, '\t', count);
         n += count;
     }
     // Formatted output ends lines and tags with a line feed.
@@ -1643,20 +1701,25 @@ struct XMLOutputCursor {
     // attribute becomes '>' or '?').
     void replaceLast(char c)
     {
-        if (dest) dest[n - 1] = c;
+        if (!failed) text[n - 1] = c;
+    }
+    void takeBackLast()
+    {
+        if (!failed) n--;
     }
 };
+
+namespace {
 
 bool isNonEmpty(const char *s) { return s && *s; }
 
 } // namespace
 
-int XMLNode::CreateXMLStringR(XMLNodeDataTag *pEntry, char *lpszMarker, int nFormat)
+void XMLNode::CreateXMLStringR(const XMLNodeDataTag *pEntry, XMLWriterOutput &out, int nFormat)
 {
-    XMLOutputCursor out = {lpszMarker, 0};
     const bool formatted = nFormat >= 0;
     const int nElementI = pEntry->nChild + pEntry->nText + pEntry->nClear;
-    const int cbElement = pEntry->lpszName ? static_cast<int>(strlen(pEntry->lpszName)) : 0;
+    const size_t cbElement = pEntry->lpszName ? strlen(pEntry->lpszName) : 0;
 
     if (cbElement) {
         if (formatted) out.tabs(nFormat);
@@ -1690,7 +1753,7 @@ int XMLNode::CreateXMLStringR(XMLNodeDataTag *pEntry, char *lpszMarker, int nFor
             out.replaceLast('>');
             out.lineEnd(nFormat);
         } else {
-            out.n--; // the space is taken back; "/>" follows below
+            out.takeBackLast(); // the space; "/>" follows below
         }
     }
 
@@ -1721,7 +1784,7 @@ int XMLNode::CreateXMLStringR(XMLNodeDataTag *pEntry, char *lpszMarker, int nFor
             break;
         }
         case eNodeChild:
-            out.n += CreateXMLStringR(pEntry->pChild[index].d, lpszMarker ? lpszMarker + out.n : nullptr, contentLevel);
+            CreateXMLStringR(pEntry->pChild[index].d, out, contentLevel);
             break;
         default:
             break;
@@ -1739,20 +1802,21 @@ int XMLNode::CreateXMLStringR(XMLNodeDataTag *pEntry, char *lpszMarker, int nFor
         }
         out.lineEnd(nFormat);
     }
-    return out.n;
 }
 
 char *XMLNode::createXMLString(int nFormat, int *pnSize) const
 {
     if (pnSize) *pnSize = 0;
     if (!d) return nullptr;
-    const int level = nFormat ? 0 : -1;
-    const int count = CreateXMLStringR(d, nullptr, level);
-    char *text = static_cast<char *>(malloc(count + 1));
-    if (!text) return nullptr;
-    CreateXMLStringR(d, text, level);
-    text[count] = 0;
-    if (pnSize) *pnSize = count;
+    XMLWriterOutput out;
+    CreateXMLStringR(d, out, nFormat ? 0 : -1);
+    if (!out.reserve(1) || out.failed) return nullptr;
+    out.text[out.n] = 0;
+    // The buffer is given back at its exact size, as the caller may keep it.
+    char *text = static_cast<char *>(realloc(out.text, out.n + 1));
+    if (!text) text = out.text;
+    out.text = nullptr;
+    if (pnSize) *pnSize = static_cast<int>(out.n);
     return text;
 }
 

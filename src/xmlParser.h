@@ -110,6 +110,7 @@ struct XMLNodeContents;
 struct XML;            // parser state, internal
 struct XMLArena;       // memory blocks of one parsed document, internal
 struct ALLXMLClearTag; // row of the clear-section table, internal
+struct XMLWriterOutput; // the writer's growing text, internal
 
 /// Handle to a shared, reference-counted element record; empty when it refers to none.
 class XMLNode {
@@ -335,7 +336,7 @@ private:
 
     int ParseXMLElement(XML *pXML);
     int ParseClearTag(XML *pXML, const ALLXMLClearTag *pClear);
-    static int CreateXMLStringR(XMLNodeDataTag *pEntry, char *lpszMarker, int nFormat);
+    static void CreateXMLStringR(const XMLNodeDataTag *pEntry, XMLWriterOutput &out, int nFormat);
 
     friend void detachFromParent(XMLNodeDataTag *d);
 };

@@ -65,7 +65,9 @@ TEST_F(XMLWriter, SerialisesEachShapeFormattedAndUnformatted)
         {"<a><!-- c<&> --><![CDATA[]]></a>", "<a><!-- c<&> --><![CDATA[]]></a>", "<a>\n\t<!-- c<&> -->\n\t<![CDATA[]]>\n</a>\n"},
         {"<!DOCTYPE a [<!ENTITY e '>'>]><a/>", "<!DOCTYPE a [<!ENTITY e '>'>]><a/>", "\t<!DOCTYPE a [<!ENTITY e '>'>]>\n<a/>\n"},
         // white space at a text's ends is kept as references, or reading would trim it
-        {"<a>&#32;t &#10;</a><b>&#9;</b>", "<a>&#32;t &#10;</a><b>&#9;</b>", "<a>\n\t&#32;t &#10;\n</a>\n<b>\n\t&#9;\n</b>\n"},
+        {"<a>&#32;t &#10;</a><b>&#9;</b><c>&lt;&#10;</c><d>\xC3\xA9&#32;</d>",
+         "<a>&#32;t &#10;</a><b>&#9;</b><c>&lt;&#10;</c><d>\xC3\xA9&#32;</d>",
+         "<a>\n\t&#32;t &#10;\n</a>\n<b>\n\t&#9;\n</b>\n<c>\n\t&lt;&#10;\n</c>\n<d>\n\t\xC3\xA9&#32;\n</d>\n"},
         // the unnamed wrapper: its children at its own level, texts one deeper
         {"<a/>t<b><c/></b>", "<a/>t<b><c/></b>", "<a/>\n\tt\n<b>\n\t<c/>\n</b>\n"},
         {"", "", ""},
