@@ -1,7 +1,9 @@
 // Parses arbitrary bytes as XML text and walks whatever tree comes out.
-// The first byte picks the character table and whether a tag is searched.
+// The first byte picks the character table, whether a tag is searched and
+// whether the tree is written back formatted.
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 
 #include "xmlParser.h"
@@ -32,6 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     XMLNode root = XMLNode::parseString(text.c_str(), tag, &results);
     XMLNode inner = root.getChildNode(0);
     walk(root, 0);
+    free(root.createXMLString(options & 4 ? 1 : 0));
     root = XMLNode(); // the inner handle must outlive its root
     walk(inner, 0);
     return 0;

@@ -3,12 +3,14 @@
 // shared by all of them.
 #include "xmlParser.h"
 
+#include <array>
 #include <cassert>
 #include <climits>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <new>
 
 #if defined(__has_feature)
 #if __has_feature(address_sanitizer)
@@ -236,7 +238,7 @@ char *alignUp(char *p, size_t align)
 }
 
 // n bytes aligned to align (a power of two), or null when memory runs out.
-void *arenaAlloc(XMLArena *a, size_t n, size_t align)
+inline void *arenaAlloc(XMLArena *a, size_t n, size_t align)
 {
     char *p = alignUp(a->cursor, align);
     if (!a->cursor || p > a->end || n > static_cast<size_t>(a->end - p)) {
@@ -261,7 +263,7 @@ void arenaShrinkLast(XMLArena *a, char *p, size_t used)
     if (p + used <= a->cursor && p >= blockBytes(a->blocks)) a->cursor = p + used;
 }
 
-bool arenaOwns(const XMLArena *a, const void *p)
+inline bool arenaOwns(const XMLArena *a, const void *p)
 {
     const char *c = static_cast<const char *>(p);
     for (const XMLArena::Block *b = a->blocks; b; b = b->next)
@@ -270,7 +272,7 @@ bool arenaOwns(const XMLArena *a, const void *p)
 }
 
 // Frees a string or array of record d, unless it lies in the blocks of d's document.
-void releasePiece(const XMLNode::XMLNodeDataTag *d, const void *p)
+inline void releasePiece(const XMLNode::XMLNodeDataTag *d, const void *p)
 {
     if (p && !(d->pArena && arenaOwns(d->pArena, p))) free(const_cast<void *>(p));
 }
@@ -297,7 +299,7 @@ char *stringDup(const char *lpszData, int cbData = 0)
 // Grows array p of record d so that newsize elements fit: blocks of memInc elements, or exact sizes when
 // memInc is 0. *pnCapacity tracks the allocated element count and forces growth whenever it would be exceeded.
 // An array lying in the document's blocks moves to malloc'd memory (the blocks never grow in place).
-void *myRealloc(const XMLNode::XMLNodeDataTag *d, void *p, int newsize, int memInc, int sizeofElem, int *pnCapacity)
+void *growArray(const XMLNode::XMLNodeDataTag *d, void *p, int newsize, int memInc, int sizeofElem, int *pnCapacity)
 {
     int capacity;
     if (!p) {
@@ -317,6 +319,14 @@ void *myRealloc(const XMLNode::XMLNodeDataTag *d, void *p, int newsize, int memI
     }
     *pnCapacity = capacity;
     return p;
+}
+
+inline void *myRealloc(const XMLNode::XMLNodeDataTag *d, void *p, int newsize, int memInc, int sizeofElem,
+                       int *pnCapacity)
+{
+    // While parsing, an array reaches a multiple of memInc exactly when it is full: most calls end here.
+    if (p && memInc && newsize < *pnCapacity) return p;
+    return growArray(d, p, newsize, memInc, sizeofElem, pnCapacity);
 }
 
 // The item type of an order entry, and the entry for item `index` of a type.
@@ -543,8 +553,7 @@ XMLNode XMLNode::addChild_WOSD(const char *lpszName, char isDeclaration, int pos
     if (!lpszName || !d) return emptyXMLNode;
     d->pChild = static_cast<XMLNode *>(
         addToOrder(d, &pos, d->nChild, d->pChild, sizeof(XMLNode), eNodeChild, &d->nChildCapacity));
-    d->pChild[pos].d = nullptr;
-    d->pChild[pos] = XMLNode(d, lpszName, isDeclaration);
+    new (&d->pChild[pos]) XMLNode(d, lpszName, isDeclaration); // the slot is raw memory: the parent's reference
     d->nChild++;
     return d->pChild[pos];
 }
@@ -807,6 +816,18 @@ const bool textStop[128] = {
     /*@*/ 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
     /*`*/ 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
 
+// Whether a clear section's opening has c as its second character (either case): most tags need no row.
+bool opensClearSection(char c)
+{
+    static const std::array<bool, 256> seconds = [] {
+        std::array<bool, 256> is = {};
+        for (const ALLXMLClearTag *row = XMLClearTags; row->lpszOpen; row++)
+            is[static_cast<unsigned char>(asciiLower(row->lpszOpen[1]))] = true;
+        return is;
+    }();
+    return seconds[static_cast<unsigned char>(asciiLower(c))];
+}
+
 // Reads the next token; *pcbToken gets its length (not set for clear sections).
 NextToken GetNextToken(XML *pXML, int *pcbToken, XMLTokenTypeTag *pType)
 {
@@ -823,7 +844,7 @@ NextToken GetNextToken(XML *pXML, int *pcbToken, XMLTokenTypeTag *pType)
     }
     result.pStr = pXML->lpXML + indexStart;
     // Every clear section opens with "<": its second character picks the rows worth comparing.
-    const char second = ch == '<' ? asciiLower(result.pStr[1]) : 0;
+    const char second = ch == '<' && opensClearSection(result.pStr[1]) ? asciiLower(result.pStr[1]) : 0;
     for (const ALLXMLClearTag *row = XMLClearTags; second && row->lpszOpen; row++) {
         if (second == asciiLower(row->lpszOpen[1]) && !xmlStrnicmp(row->lpszOpen, result.pStr, row->openTagLen)) {
             pXML->nIndex = indexStart + row->openTagLen;
