@@ -1077,6 +1077,17 @@ char *copyBytes(const char *s, int cb)
     return copy;
 }
 
+// The length of "name>" when s starts with exactly that, else 0. Only names that the tokens after "</" read
+// the same way qualify: ASCII, not opening with a quote, not ending with "/" (which would be read as "/>").
+size_t plainEndTagLength(const char *name, const char *s)
+{
+    if (!name || !*name || *name == '"' || *name == '\'') return 0;
+    size_t k = 0;
+    for (; name[k]; k++)
+        if (name[k] != s[k] || static_cast<unsigned char>(name[k]) >= 0x80) return 0;
+    return s[k] == '>' && name[k - 1] != '/' ? k + 1 : 0;
+}
+
 // Adds the pending text run [lpszText, end) to the element, trimmed and decoded; 0 on a bad reference.
 int flushText(XMLNode &node, const char *&lpszText, const char *end, XML *pXML)
 {
@@ -1170,6 +1181,14 @@ int XMLNode::ParseXMLElement(XML *pXML)
                     p += c < 0x80 ? 1 : charLength(p, 4);
             }
             pXML->nIndex = static_cast<int>(p - pXML->lpXML);
+            // "</name>" written as in the start tag ends this element: the three tokens it gives, read at once.
+            if (p[0] == '<' && p[1] == '/' && plainEndTagLength(d->lpszName, p + 2)) {
+                pXML->nIndex += 2;
+                if (!flushText(*this, lpszText, p, pXML)) return 0;
+                pXML->nIndex += plainEndTagLength(d->lpszName, p + 2);
+                exactMemory(d);
+                return 1;
+            }
         }
         NextToken token = GetNextToken(pXML, &cbToken, &type);
         if (type == eTokenError) {
