@@ -816,6 +816,20 @@ const bool textStop[128] = {
     /*@*/ 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
     /*`*/ 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
 
+// Where a text token that goes on at p ends: at the end, white space, "<", ">", "=" or "/>".
+inline const char *textTokenEnd(const char *p)
+{
+    for (;; p++) {
+        const unsigned char c = static_cast<unsigned char>(*p);
+        if (c >= 0x80) {
+            p += charLength(p, 4) - 1;
+            continue;
+        }
+        if (!textStop[c] || (c == '/' && p[1] != '>')) continue;
+        return p;
+    }
+}
+
 // Whether a clear section's opening has c as its second character (either case): most tags need no row.
 bool opensClearSection(char c)
 {
@@ -894,18 +908,9 @@ NextToken GetNextToken(XML *pXML, int *pcbToken, XMLTokenTypeTag *pType)
     int cbWhitespace = 0;
     if (text) {
         *pType = eTokenText;
-        const char *p = xml + pXML->nIndex;
-        for (;; p++) {
-            const unsigned char c = static_cast<unsigned char>(*p);
-            if (c >= 0x80) {
-                p += charLength(p, 4) - 1;
-                continue;
-            }
-            if (!textStop[c] || (c == '/' && p[1] != '>')) continue;
-            // whitespace ends the token and is consumed; "<", ">", "=", "/>" and the end are left unread
-            cbWhitespace = c && isXMLWhitespace(static_cast<char>(c));
-            break;
-        }
+        const char *p = textTokenEnd(xml + pXML->nIndex);
+        // whitespace ends the token and is consumed; "<", ">", "=", "/>" and the end are left unread
+        cbWhitespace = *p && isXMLWhitespace(*p);
         pXML->nIndex = static_cast<int>(p - xml) + cbWhitespace;
     }
     *pcbToken = pXML->nIndex - indexStart - cbWhitespace;
@@ -1077,6 +1082,29 @@ char *copyBytes(const char *s, int cb)
     return copy;
 }
 
+// Whether c starts an element's name that the token after "<" reads as text: a letter, "_" or ":", and no
+// clear section opens with it.
+bool startsPlainName(char c)
+{
+    return ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':') && !opensClearSection(c);
+}
+
+// For name="value" at p, with a name that starts with a letter, "_" or ":" and a value closed by its quote
+// before any "<", where the closing quote lies; else null.
+const char *plainAttributeValueEnd(const char *p)
+{
+    const char c = *p;
+    if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':')) return nullptr;
+    p = textTokenEnd(p);
+    while (isXMLWhitespace(*p)) p++;
+    if (*p++ != '=') return nullptr;
+    while (isXMLWhitespace(*p)) p++;
+    const char quote = *p;
+    if (quote != '"' && quote != '\'') return nullptr;
+    for (p++; *p && *p != quote && *p != '<';) p += static_cast<unsigned char>(*p) < 0x80 ? 1 : charLength(p, 4);
+    return *p == quote ? p : nullptr;
+}
+
 // The length of "name>" when s starts with exactly that, else 0. Only names that the tokens after "</" read
 // the same way qualify: ASCII, not opening with a quote, not ending with "/" (which would be read as "/>").
 size_t plainEndTagLength(const char *name, const char *s)
@@ -1170,7 +1198,46 @@ int XMLNode::ParseXMLElement(XML *pXML)
         pXML->nFirst = 0;
         status = eOutsideTag;
     }
+    // Adds the child named by the cb bytes at name and parses it: 0 or 1 when this element's parse ends
+    // with that result, -1 when it goes on.
+    const auto parseChild = [&](const char *name, int cb, char isDecl) {
+        if (pXML->nDepth >= XML_MAX_NESTING) {
+            pXML->error = eXMLErrorNestingTooDeep;
+            return 0;
+        }
+        XMLNode pNew = addChild_WOSD(copyBytes(name, cb), isDecl, -1);
+        pXML->nDepth++;
+        const int closed = pNew.ParseXMLElement(pXML);
+        pXML->nDepth--;
+        if (!closed) return 0;
+        if (pXML->cbEndTag) {
+            if (!d->lpszName) {
+                pXML->error = eXMLErrorUnmatchedEndTag;
+                return 0;
+            }
+            if (!myTagCompare(d->lpszName, pXML->lpEndTag)) pXML->cbEndTag = 0;
+            return 1;
+        }
+        return -1;
+    };
     for (;;) {
+        // Inside a tag, where a name or the tag's end may come: ">" ends the tag, and name="value" (a
+        // plain name, a quoted value) is one attribute; the tokens they give, read at once.
+        if (status == eInsideTag && attrib == eAttribName) {
+            const char *p = pXML->lpXML + pXML->nIndex;
+            while (isXMLWhitespace(*p)) p++;
+            if (*p == '>') {
+                pXML->nIndex = static_cast<int>(p + 1 - pXML->lpXML);
+                status = eOutsideTag;
+            } else if (const char *valueEnd = d->isDeclaration ? nullptr : plainAttributeValueEnd(p)) {
+                const char *nameEnd = textTokenEnd(p), *value = strpbrk(nameEnd, "\"'") + 1;
+                pXML->nIndex = static_cast<int>(valueEnd + 1 - pXML->lpXML);
+                char *decoded = fromXMLString(value, static_cast<int>(valueEnd - value), pXML);
+                if (!decoded) return 0;
+                addAttribute_WOSD(copyBytes(p, static_cast<int>(nameEnd - p)), decoded);
+                continue;
+            }
+        }
         // Between tags every token up to the next "<" only extends the text run: skip to it in one go.
         if (status == eOutsideTag) {
             const char *p = pXML->lpXML + pXML->nIndex;
@@ -1181,6 +1248,16 @@ int XMLNode::ParseXMLElement(XML *pXML)
                     p += c < 0x80 ? 1 : charLength(p, 4);
             }
             pXML->nIndex = static_cast<int>(p - pXML->lpXML);
+            // "<name" where the name starts with a letter that opens no clear section: the two tokens at once.
+            if (p[0] == '<' && startsPlainName(p[1])) {
+                pXML->nIndex++;
+                if (!flushText(*this, lpszText, p, pXML)) return 0;
+                const char *end = textTokenEnd(p + 1);
+                pXML->nIndex = static_cast<int>(end - pXML->lpXML) + (*end && isXMLWhitespace(*end));
+                const int ended = parseChild(p + 1, static_cast<int>(end - p - 1), 0);
+                if (ended >= 0) return ended;
+                continue;
+            }
             // "</name>" written as in the start tag ends this element: the three tokens it gives, read at once.
             if (p[0] == '<' && p[1] == '/' && plainEndTagLength(d->lpszName, p + 2)) {
                 pXML->nIndex += 2;
@@ -1217,23 +1294,8 @@ int XMLNode::ParseXMLElement(XML *pXML)
                     return 0;
                 }
                 if (isDecl && cbToken > 1 && token.pStr[cbToken - 1] == '?') cbToken--; // "<?name?>"
-                if (pXML->nDepth >= XML_MAX_NESTING) {
-                    pXML->error = eXMLErrorNestingTooDeep;
-                    return 0;
-                }
-                XMLNode pNew = addChild_WOSD(copyBytes(token.pStr, cbToken), isDecl, -1);
-                pXML->nDepth++;
-                const int closed = pNew.ParseXMLElement(pXML);
-                pXML->nDepth--;
-                if (!closed) return 0;
-                if (pXML->cbEndTag) {
-                    if (!d->lpszName) {
-                        pXML->error = eXMLErrorUnmatchedEndTag;
-                        return 0;
-                    }
-                    if (!myTagCompare(d->lpszName, pXML->lpEndTag)) pXML->cbEndTag = 0;
-                    return 1;
-                }
+                const int ended = parseChild(token.pStr, cbToken, isDecl);
+                if (ended >= 0) return ended;
                 break;
             }
             case eTokenTagEnd:
