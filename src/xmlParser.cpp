@@ -1259,10 +1259,11 @@ int XMLNode::ParseXMLElement(XML *pXML)
                 continue;
             }
             // "</name>" written as in the start tag ends this element: the three tokens it gives, read at once.
-            if (p[0] == '<' && p[1] == '/' && plainEndTagLength(d->lpszName, p + 2)) {
+            const size_t endTag = p[0] == '<' && p[1] == '/' ? plainEndTagLength(d->lpszName, p + 2) : 0;
+            if (endTag) {
                 pXML->nIndex += 2;
                 if (!flushText(*this, lpszText, p, pXML)) return 0;
-                pXML->nIndex += plainEndTagLength(d->lpszName, p + 2);
+                pXML->nIndex += static_cast<int>(endTag);
                 exactMemory(d);
                 return 1;
             }
