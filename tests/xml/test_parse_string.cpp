@@ -31,6 +31,11 @@ TEST(ParseString, BuildsTreeAndReportsPosition)
         {"<a>text", nullptr, WARN, 1, 8, "a"}, {"<a><b></c></a>", nullptr, eXMLErrorUnmatchedEndTag, 1, 11, "-"},
         {"<a><b></a><c>&x;</c>", nullptr, ESCAPE, 1, 19, "-"}, {"<a></>", nullptr, NOENDNAME, 1, 7, "-"},
         {"<a></a b>", nullptr, NOENDNAME, 1, 9, "-"}, {"<a><", nullptr, eXMLErrorMissingTagName, 1, 5, "-"},
+        // names whose end tag reads otherwise than the start tag: "a/" then "/>", a quote, a cut lead byte
+        {"<a/ ></a/>", nullptr, NOENDNAME, 1, 11, "-"}, {"<\"a></\"a>\"", nullptr, NOENDNAME, 1, 11, "-"},
+        {"<?ab\xC3?>x</ab\xC3>><c/>", nullptr, OK, -1, -1, "#{?ab\xC3{'x'} c}"},
+        {"<a x = \"1\" y='&amp;'z=\"2\"/>", nullptr, OK, -1, -1, "a(x=1 y=& z=2)"},
+        {"<a x=\"1\" y=\"&z;\"/>", nullptr, ESCAPE, 1, 17, "-"},
         // entities and numeric references; a lead byte at the very end is not read past the terminator
         {"<a>x &amp; &#65;&#x42; &LT;&quot;&apos;&gt;&#X43;</a>", nullptr, OK, -1, -1, "a{'x & AB <\"'>C'}"},
         {"<a>&#233;&#x4E2D;&#x1F600;</a>", nullptr, OK, -1, -1, "a{'\xC3\xA9\xE4\xB8\xAD\xF0\x9F\x98\x80'}"},
