@@ -302,9 +302,21 @@ char *stringDup(const char *lpszData, int cbData = 0)
 void *growArray(const XMLNode::XMLNodeDataTag *d, void *p, int newsize, int memInc, int sizeofElem, int *pnCapacity)
 {
     int capacity;
-    if (!p) {
+    // While parsing, most arrays get one item (an element's one text, a leaf's order): the first item
+    // gets an exact array in the document's blocks, and only a second moves it to a growth array.
+    XMLArena *const arena = processWide.parseArena;
+    const bool parsing = memInc > 1 && arena && d->pArena == arena;
+    if (!p && parsing && newsize == 1) {
+        capacity = 1;
+        p = arenaAlloc(arena, sizeofElem, sizeof(void *));
+    } else if (!p) {
         capacity = memInc > newsize ? memInc : newsize;
         p = takeGrowthArray(static_cast<size_t>(capacity) * sizeofElem);
+    } else if (parsing && *pnCapacity == 1 && newsize < memInc && arenaOwns(arena, p)) {
+        capacity = memInc;
+        void *moved = takeGrowthArray(static_cast<size_t>(capacity) * sizeofElem);
+        if (moved) memcpy(moved, p, sizeofElem);
+        p = moved;
     } else if (memInc == 0 || newsize % memInc == 0 || newsize > *pnCapacity) {
         capacity = memInc == 0 ? newsize : newsize + memInc;
         if (d->pArena && arenaOwns(d->pArena, p)) {
@@ -391,9 +403,11 @@ void *addToOrder(XMLNode::XMLNodeDataTag *d, int *pos, int nc, void *p, int size
 void *trimArray(XMLArena *arena, void *p, int count, int size, int *pnCapacity)
 {
     if (!p) return nullptr;
+    const bool inBlocks = arena && arenaOwns(arena, p); // a first item's array, not a growth array
+    if (inBlocks && count == *pnCapacity) return p;
     const size_t grown = static_cast<size_t>(*pnCapacity) * size;
     if (count == 0) {
-        giveBackGrowthArray(p, grown);
+        if (!inBlocks) giveBackGrowthArray(p, grown);
         *pnCapacity = 0;
         return nullptr;
     }
@@ -404,7 +418,7 @@ void *trimArray(XMLArena *arena, void *p, int count, int size, int *pnCapacity)
     if (!exact) return p;
     *pnCapacity = count;
     memcpy(exact, p, static_cast<size_t>(held) * size);
-    giveBackGrowthArray(p, grown);
+    if (!inBlocks) giveBackGrowthArray(p, grown);
     return exact;
 }
 
