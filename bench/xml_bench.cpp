@@ -114,9 +114,9 @@ std::string ReadFile(const char* path) {
     return s.str();
 }
 
-// The library reads a DOCTYPE up to its first ">" and has no use for an
-// internal subset ("<!DOCTYPE x [ ... ]>"): it is cut out, for every parser
-// alike, so that all of them read the same elements.
+// An internal subset ("<!DOCTYPE x [ ... ]>") is cut out, for every parser
+// alike: the library keeps it as one clear section without reading its
+// declarations, and the figures of earlier runs were taken without it.
 std::string WithoutInternalSubset(std::string text) {
     const size_t start = text.find("<!DOCTYPE");
     if (start == std::string::npos) return text;
