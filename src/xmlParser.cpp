@@ -1104,8 +1104,8 @@ bool startsPlainName(char c)
 }
 
 // For name="value" at p, with a name that starts with a letter, "_" or ":" and a value closed by its quote
-// before any "<", where the closing quote lies; else null.
-const char *plainAttributeValueEnd(const char *p)
+// before any "<", where the closing quote lies (and *value where the value starts); else null.
+const char *plainAttributeValueEnd(const char *p, const char **value)
 {
     const char c = *p;
     if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':')) return nullptr;
@@ -1115,6 +1115,7 @@ const char *plainAttributeValueEnd(const char *p)
     while (isXMLWhitespace(*p)) p++;
     const char quote = *p;
     if (quote != '"' && quote != '\'') return nullptr;
+    *value = p + 1;
     for (p++; *p && *p != quote && *p != '<';) p += static_cast<unsigned char>(*p) < 0x80 ? 1 : charLength(p, 4);
     return *p == quote ? p : nullptr;
 }
@@ -1208,6 +1209,7 @@ int XMLNode::ParseXMLElement(XML *pXML)
     const char *lpszText = nullptr;
     Status status = eInsideTag;
     Attrib attrib = eAttribName;
+    const char *attributeValue = nullptr; // where a value read at once starts
     if (pXML->nFirst) {
         pXML->nFirst = 0;
         status = eOutsideTag;
@@ -1243,10 +1245,10 @@ int XMLNode::ParseXMLElement(XML *pXML)
             if (*p == '>') {
                 pXML->nIndex = static_cast<int>(p + 1 - pXML->lpXML);
                 status = eOutsideTag;
-            } else if (const char *valueEnd = d->isDeclaration ? nullptr : plainAttributeValueEnd(p)) {
-                const char *nameEnd = textTokenEnd(p), *value = strpbrk(nameEnd, "\"'") + 1;
+            } else if (const char *valueEnd = d->isDeclaration ? nullptr : plainAttributeValueEnd(p, &attributeValue)) {
+                const char *nameEnd = textTokenEnd(p);
                 pXML->nIndex = static_cast<int>(valueEnd + 1 - pXML->lpXML);
-                char *decoded = fromXMLString(value, static_cast<int>(valueEnd - value), pXML);
+                char *decoded = fromXMLString(attributeValue, static_cast<int>(valueEnd - attributeValue), pXML);
                 if (!decoded) return 0;
                 addAttribute_WOSD(copyBytes(p, static_cast<int>(nameEnd - p)), decoded);
                 continue;
