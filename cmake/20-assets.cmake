@@ -4,12 +4,18 @@
 file(GLOB TRAMOX_MAKE_ASSETS_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/make_assets/*.cpp)
 add_executable(make_assets ${TRAMOX_MAKE_ASSETS_SOURCES})
 target_compile_options(make_assets PRIVATE ${TRAMOX_WARNINGS})
+target_include_directories(make_assets PRIVATE ${CMAKE_SOURCE_DIR}/src)
 target_link_libraries(make_assets PRIVATE PkgConfig::FREETYPE PkgConfig::FONTCONFIG)
 set_target_properties(make_assets PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
 
+# The names come from the game's texture list, its only quoted words.
+set(TRAMOX_TEXTURE_LIST ${CMAKE_SOURCE_DIR}/src/Engine/texturelist.h)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${TRAMOX_TEXTURE_LIST})
+file(READ ${TRAMOX_TEXTURE_LIST} TRAMOX_TEXTURE_LIST_TEXT)
+string(REGEX MATCHALL "\"[A-Za-z]+\"" TRAMOX_TEXTURE_NAMES "${TRAMOX_TEXTURE_LIST_TEXT}")
 set(TRAMOX_TEXTURES)
-foreach(name StartPage MainPage OptionsPage gameoverPage congratulationsPage
-             grass sand slate moss snow hedge sandstone brick cobble ice)
+foreach(name ${TRAMOX_TEXTURE_NAMES})
+  string(REPLACE "\"" "" name ${name})
   list(APPEND TRAMOX_TEXTURES ${TRAMOX_GAME_DIR}/Textures/${name}.txu)
 endforeach()
 

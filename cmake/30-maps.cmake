@@ -1,8 +1,9 @@
 # Level maps: the layouts in data/levels/ become Maps/Level1.map ..
 # Level10.map in the game folder, and every generated map must pass the map
 # checker before the game is built.
-add_executable(make_maps tools/make_maps/make_maps.cpp)
+add_executable(make_maps tools/make_maps/make_maps.cpp src/Engine/mapfile.cpp)
 target_compile_options(make_maps PRIVATE ${TRAMOX_WARNINGS})
+target_link_libraries(make_maps PRIVATE xmlparser)
 
 add_executable(mapcheck tools/mapcheck/main.cpp tools/mapcheck/maprules.cpp src/Engine/mapfile.cpp)
 target_include_directories(mapcheck PRIVATE src tools/mapcheck)

@@ -8,7 +8,7 @@ if(TRAMOX_BENCH)
   pkg_check_modules(TINYXML2 REQUIRED IMPORTED_TARGET tinyxml2)
   pkg_check_modules(LIBXML2 REQUIRED IMPORTED_TARGET libxml-2.0)
 
-  add_executable(xml_bench bench/xml_bench.cpp bench/documents.cpp)
+  add_executable(xml_bench bench/xml_bench.cpp bench/documents.cpp src/Engine/mapfile.cpp)
   target_link_libraries(xml_bench PRIVATE xmlparser PkgConfig::PUGIXML PkgConfig::TINYXML2 PkgConfig::LIBXML2)
 
   # The game benchmarks drive the game as the tests do: a private game

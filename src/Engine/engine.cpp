@@ -8,6 +8,7 @@
 #include <string>
 
 #include "Engine/food.h"
+#include "Engine/gamefiles.h"
 #include "Engine/map.h"
 #include "Engine/snake.h"
 #include "MenuPages/congratulationspage.h"
@@ -49,19 +50,7 @@ Engine::~Engine() {
 }
 
 void Engine::Initialize() {
-    glViewport(0, 0, ScreenWidth, ScreenHeight);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(45.0, static_cast<double>(ScreenWidth) / ScreenHeight, 100.0, 8192.0);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glShadeModel(GL_SMOOTH);
-    glClearColor(0, 0, 0, 0.5f);
-    glClearDepth(1.0);
-    glEnable(GL_DEPTH_TEST);
-    glDepthFunc(GL_LEQUAL);
-    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_FASTEST);
-    glColor3d(1, 1, 1);
+    SetUpView(45.0, 100.0, 8192.0);
     glDisable(GL_TEXTURE_2D);
     glEnable(GL_LIGHTING);
     glEnable(GL_LIGHT0);
@@ -69,7 +58,7 @@ void Engine::Initialize() {
     glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
 
     snake = new Snake;
-    map = new Map(("Level" + std::to_string(level)).c_str());
+    map = new Map(LevelMapName(level).c_str());
     if (!map->LoadMap()) {
         // Without a complete map there is no level to play.
         ShowMessageBox(map->Error().c_str(), "Tramox Error");
@@ -155,7 +144,7 @@ void Engine::Work() {
         snake->Grow();
         InitFood();
         if (snake->nElements == TargetLength()) {
-            if (level > 9) {
+            if (level >= kLevelCount) {
                 FinishWith(new congratulationsPage);
             } else {
                 nextlevel = 1;

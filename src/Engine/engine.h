@@ -3,6 +3,7 @@
 
 #include <ctime>
 
+#include "Engine/rules.h"
 #include "MenuPages/pagebase.h"
 
 class Snake;
@@ -42,7 +43,7 @@ public:
     // Number of Work calls so far.
     long Steps() const { return steps; }
     // Length that completes this level.
-    int TargetLength() const { return 5 * level + 5; }
+    int TargetLength() const { return ::TargetLength(level); }
 
     // The one quadric every sphere is drawn with; lives while a level runs.
     static GLUquadric* quadric;

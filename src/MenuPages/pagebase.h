@@ -20,4 +20,9 @@ public:
     virtual void KeyUp(long key);
 
     int finishRun;
+
+protected:
+    // The viewport over the whole screen, a perspective projection, an
+    // identity modelview matrix and the GL state every page starts from.
+    static void SetUpView(double fieldOfView, double nearPlane, double farPlane);
 };

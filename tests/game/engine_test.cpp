@@ -53,22 +53,9 @@ TEST_F(EngineTest, ABlockedSnakeWaitsWithoutDrawingOrSleepingUntilItTurns) {
     EXPECT_EQ(e.GetSnake()->CurrY(), 2);
 }
 
-TEST_F(EngineTest, FoodFollowsTheFifteenBitGeneratorSeededWithTheCalendar) {
-    const std::vector<std::string> field = {"##########", "#........#", "#..#.....#", "#...#....#", "#........#",
-                                            "##########"};
-    WriteMap(1, field);
-    for (unsigned seed : {1u, 2u, 77u, 40000u, 1765000000u}) {
-        backend.SetCalendarSeconds(seed);
-        const Food* food = Start().GetFood();
-        ASSERT_NE(food, nullptr);
-        EXPECT_EQ(std::pair(food->x, food->y), ExpectedFood(seed, field)) << "seed " << seed;
-    }
-}
-
 TEST_F(EngineTest, AMealGrowsTheSnakeAndTheNextFoodAvoidsTheGrownSnake) {
     WriteMap(1, kCorridor);
-    backend.SetCalendarSeconds(SeedPlacingFoodAt(4, 1, kCorridor));
-    Engine& e = Start();
+    Engine& e = StartWithFoodAt(4, 1);
     size_t sounds = Sound::Requests().size();
     EXPECT_EQ(Step().second, 5);  // head onto (4, 1): the meal
     EXPECT_EQ(e.GetSnake()->nElements, 4);

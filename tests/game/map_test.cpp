@@ -10,6 +10,13 @@
 
 namespace {
 
+// One Row element from cells drawn as the player sees them ('#' a wall).
+std::string RowXml(const std::string& cells) {
+    std::string row = "<Row>";
+    for (char c : cells) row += c == '#' ? "<Cell>Wall</Cell>" : "<Cell>Grass</Cell>";
+    return row + "</Row>\n";
+}
+
 // The 7 by 5 example map, rows from row 0 up; row 1 spells out which texts
 // count as a wall: only the exact "Wall".
 const std::string kRows = RowXml("#######") +

@@ -11,6 +11,7 @@
 #include "MenuPages/gameoverpage.h"
 #include "MenuPages/mainpage.h"
 #include "MenuPages/optionspage.h"
+#include "MenuPages/pagelayout.h"
 #include "MenuPages/startpage.h"
 #include "headless.h"
 #include "proc.h"
@@ -65,8 +66,8 @@ struct ProgramDriver {
                 if (onPage) onPage(pages.back());
                 if (pages.back() == "menu" && menus++ == games) return close();
                 if (pages.back() == "menu")  // the middle of the play button, in client pixels
-                    return b.PostClick((MainPage::kPlayButton.x1 + MainPage::kPlayButton.x2) / 2 * ScreenWidth / 1024,
-                                       (MainPage::kPlayButton.y1 + MainPage::kPlayButton.y2) / 2 * ScreenHeight / 768);
+                    return b.PostClick((kPlayButton.x1 + kPlayButton.x2) / 2 * ScreenWidth / kPageWidth,
+                                       (kPlayButton.y1 + kPlayButton.y2) / 2 * ScreenHeight / kPageHeight);
             }
             auto* engine = dynamic_cast<Engine*>(currentPage);
             if (!engine || engine->Steps() == engineSteps) return;

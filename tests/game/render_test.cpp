@@ -107,9 +107,9 @@ TEST_F(RenderTest, TheFiveFramesOfAStepGlideFromTheLastCellToAFifthShortOfTheNex
     WriteTexture("grey", [](int, int) { return 0x808080u; });
     const std::vector<std::string> rows = {"############", "#..........#", "############"};
     WriteMap(1, rows, "grey", "grey");
-    backend.SetCalendarSeconds(SeedPlacingFoodAt(7, 1, rows));
+    Engine& e = StartWithFoodAt(7, 1);
     backend.KeepAllFrames(true);
-    Start().Work();  // head from (3, 1) to (4, 1)
+    e.Work();  // head from (3, 1) to (4, 1)
     ASSERT_EQ(backend.AllFrames().size(), 5u);
 
     const double unitsPerPixel = (1024 - 32) * kTanHalfFov * (640.0 / 480) / 320;

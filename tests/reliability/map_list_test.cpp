@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "Engine/map.h"
+#include "Engine/mapfile.h"
+#include "Engine/texturelist.h"
 #include "headless_world.h"
 
 namespace {
@@ -44,17 +46,13 @@ std::vector<unsigned char> Render(const Map& map, bool compiled) {
     return pixels;
 }
 
+// Walls round the edge and scattered inside.
 std::string SquareMap(int side) {
-    std::string xml = "<Map><Width>" + std::to_string(side) + "</Width><Height>" + std::to_string(side) +
-                      "</Height><GrassT>moss</GrassT><WallT>cobble</WallT>";
-    for (int y = 0; y < side; y++) {
-        xml += "<Row>";
+    std::vector<std::string> rows(side, std::string(side, '.'));
+    for (int y = 0; y < side; y++)
         for (int x = 0; x < side; x++)
-            xml += x == 0 || y == 0 || x == side - 1 || y == side - 1 || (x * y) % 7 == 3 ? "<Cell>Wall</Cell>"
-                                                                                         : "<Cell>Grass</Cell>";
-        xml += "</Row>";
-    }
-    return xml + "</Map>";
+            if (x == 0 || y == 0 || x == side - 1 || y == side - 1 || (x * y) % 7 == 3) rows[y][x] = '#';
+    return MapFileText(MapFromRows(rows, kMoss, kCobble));
 }
 
 TEST(MapDrawing, CompiledCellsDrawTheSamePixels) {

@@ -40,10 +40,10 @@ TEST(ProgramTest, SplashForTwoSecondsThenMenuUntilQuit) {
     // releases and keys.
     EXPECT_EQ(RunScripted(os, [](HeadlessPlatform& p, int calls) {
                   if (calls == 0) {
-                      ClickInside(p, MainPage::kQuitButton, Showing<startPage>() ? 0 : 1);
+                      ClickInside(p, kQuitButton, Showing<startPage>() ? 0 : 1);
                       p.PostKeyDown(VK_ESCAPE);
                   } else if (calls == 2) {
-                      ClickInside(p, MainPage::kQuitButton);
+                      ClickInside(p, kQuitButton);
                   }
               }),
               0);
@@ -73,8 +73,8 @@ TEST(ProgramTest, CloseAndSeveralRequestsInOnePump) {
     } cases[] = {
         {"close on splash", true, {}, {"start"}},
         {"close on menu", false, {}, {"start", "main"}},
-        {"play then options", false, {MainPage::kPlayButton, MainPage::kOptionsButton}, {"start", "main", "other"}},
-        {"options then quit", false, {MainPage::kOptionsButton, MainPage::kQuitButton}, {"start", "main"}},
+        {"play then options", false, {kPlayButton, kOptionsButton}, {"start", "main", "other"}},
+        {"options then quit", false, {kOptionsButton, kQuitButton}, {"start", "main"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
