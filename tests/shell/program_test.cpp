@@ -108,7 +108,7 @@ struct FailingPlatform : HeadlessPlatform {
 };
 
 // One failure: the first message, a fresh second attempt in the desktop
-// mode, which the settings keep. Two: the second message and exit status 0,
+// mode, which the settings keep with the player's camera. Two: the second message and exit status 0,
 // with the settings file untouched.
 TEST(ProgramTest, GraphicsFallback) {
     const std::string first = "Failed to init graphics. Trying default settings.";
@@ -126,7 +126,7 @@ TEST(ProgramTest, GraphicsFallback) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ScopedGameDir dir;
-        const std::string file = SettingsFile({c.width, c.height, 32, 2048, 45, 0});
+        const std::string file = SettingsFile({c.width, c.height, 32, 3008, 60, -15});
         dir.Write("Settings.xml", file);
         FailingPlatform os;
         os.SetOfferedModes({{320, 240, 32}});
@@ -147,7 +147,7 @@ TEST(ProgramTest, GraphicsFallback) {
         EXPECT_FALSE(os.windowLeftOver);
         const bool started = c.messages.size() == 1;
         EXPECT_EQ(std::vector<int>({width, mode}), std::vector<int>(2, started ? 640 : 0));
-        EXPECT_EQ(dir.Read("Settings.xml"), started ? SettingsFile({640, 480, 32, 2048, 45, 0}) : file);
+        EXPECT_EQ(dir.Read("Settings.xml"), started ? SettingsFile({640, 480, 32, 3008, 60, -15}) : file);
     }
 }
 
