@@ -49,7 +49,7 @@ struct ProgramDriver {
         PageBase* seen = nullptr;
         long engineSteps = -1;
         int menus = 0;
-        bool closing = false;
+        bool closing = false, seenFinishing = false;
         auto close = [&] {
             closing = true;
             backend.PostClose();
@@ -59,7 +59,11 @@ struct ProgramDriver {
         });
         backend.SetPumpCallback([&](platform::HeadlessPlatform& b) {
             if (closing) return;
-            if (currentPage != seen) {
+            // A new page may reuse the address of one just freed; it still
+            // starts unfinished.
+            const bool newPage = currentPage != seen || (seenFinishing && currentPage && !currentPage->finishRun);
+            seenFinishing = currentPage && currentPage->finishRun;
+            if (newPage) {
                 seen = currentPage;
                 engineSteps = -1;
                 pages.push_back(PageName(currentPage));
