@@ -50,6 +50,11 @@ Engine::~Engine() {
 }
 
 void Engine::Initialize() {
+    // The next level's page is built before this level's Finish writes the
+    // camera back, so the camera is read again when the level starts.
+    distance = GameSettings->engineDistance;
+    xAngle = GameSettings->engineXAngle;
+    zAngle = GameSettings->engineZAngle;
     SetUpView(45.0, 100.0, 8192.0);
     glDisable(GL_TEXTURE_2D);
     glEnable(GL_LIGHTING);
@@ -86,8 +91,6 @@ void Engine::Finish() {
     PageBase::Finish();
     map->FreeTextures();
     glDisable(GL_LIGHTING);
-    // The next level's page was built before this write, so camera changes
-    // made in a completed level do not reach it.
     GameSettings->engineDistance = distance;
     GameSettings->engineXAngle = xAngle;
     GameSettings->engineZAngle = zAngle;

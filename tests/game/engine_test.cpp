@@ -73,7 +73,7 @@ TEST_F(EngineTest, AMealGrowsTheSnakeAndTheNextFoodAvoidsTheGrownSnake) {
 }
 
 // The level's meals and sounds are checked by the ten-level game.
-TEST_F(EngineTest, CompletingALevelQueuesTheNextWithTheCameraTheLevelStartedWith) {
+TEST_F(EngineTest, CompletingALevelQueuesTheNextWhichKeepsTheCamera) {
     Engine& e = Start(1);  // the shipped first level
     for (int i = 0; i < 3; i++) e.KeyDown('Q');
     int frames = 0;
@@ -86,9 +86,12 @@ TEST_F(EngineTest, CompletingALevelQueuesTheNextWithTheCameraTheLevelStartedWith
     EXPECT_EQ(frames, 5) << "the completing step still draws";
     auto* next = dynamic_cast<Engine*>(static_cast<PageBase*>(nextPage));
     ASSERT_NE(next, nullptr);
-    EXPECT_EQ(std::pair(next->level, next->Distance()), std::pair(2, 2048));
+    EXPECT_EQ(next->level, 2);
     Stop();
     EXPECT_EQ(GameSettings->engineDistance, 2048 + 96);
+    next->Initialize();
+    EXPECT_EQ(next->Distance(), 2048 + 96);
+    next->Finish();
 }
 
 TEST_F(EngineTest, EscapeReturnsToTheMenuAndKeepsTheCamera) {
