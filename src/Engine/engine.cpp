@@ -25,6 +25,8 @@ namespace {
 
 // Milliseconds each frame of a step aims at.
 const clock_t kFrameMs = 30;
+// Milliseconds a blocked snake waits between looks at the input.
+const unsigned long kBlockedWaitMs = 10;
 // Random draws for the food before falling back to a scan of the grid.
 const int kFoodDraws = 1000;
 // Degrees to radians, with the constant the camera has always used.
@@ -126,7 +128,8 @@ void Engine::InitFood() {
 
 void Engine::Work() {
     steps++;
-    if (map->IsOnWall(snake->NextX(), snake->NextY())) {
+    const bool blocked = map->IsOnWall(snake->NextX(), snake->NextY());
+    if (blocked) {
         collided += 1;
         if (collided > 16) collided = 2;
     } else {
@@ -168,6 +171,11 @@ void Engine::Work() {
             if (d >= 1 && d <= kFrameMs) Sleep(static_cast<unsigned long>(d));
             prevtime = currtime;
         }
+    } else if (blocked) {
+        // Nothing changes on screen, but waiting for a turn must not spin a
+        // core; the next moving step is timed from the end of the wait.
+        Sleep(kBlockedWaitMs);
+        currtime = ClockMs();
     }
 
     if (gulping) Sound::Play("Gulp.wav", 1);
