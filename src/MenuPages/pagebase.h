@@ -7,6 +7,10 @@ public:
     PageBase();
     // Virtual so that the page loop can free finished pages through this type.
     virtual ~PageBase();
+    // A page owns what it loads (a level's snake and map, a picture's
+    // texture); a copy would free them twice.
+    PageBase(const PageBase&) = delete;
+    PageBase& operator=(const PageBase&) = delete;
 
     virtual void Initialize();
     virtual void Run();

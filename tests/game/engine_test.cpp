@@ -1,5 +1,6 @@
 // The game page's step: paced frames, blocking, meals, level ends, camera keys.
 #include <tuple>
+#include <type_traits>
 
 #include "Engine/food.h"
 #include "Engine/snake.h"
@@ -7,6 +8,10 @@
 #include "settings.h"
 
 namespace {
+
+// A copied page would free its snake, map, food or texture a second time.
+static_assert(!std::is_copy_constructible_v<Engine> && !std::is_copy_assignable_v<Engine>);
+static_assert(!std::is_copy_constructible_v<MainPage> && !std::is_copy_assignable_v<MainPage>);
 
 // Row 1 holds five floor cells: the snake and two more.
 const std::vector<std::string> kCorridor = {"#######", "#.....#", "#######"};
