@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include "Engine/gamefiles.h"
 #include "Engine/mapelement.h"
 #include "texturefile.h"
 
@@ -13,7 +14,7 @@ Map::~Map() {
 }
 
 std::string Map::FileName() const {
-    return "Maps/" + MapName + ".map";
+    return MapFile(MapName);
 }
 
 int Map::LoadMap() {
@@ -42,8 +43,8 @@ void Map::LoadTextures(const char* grasst, const char* wallt) {
     glEnable(GL_TEXTURE_2D);
     glGenTextures(2, textures);
     // The wall texture goes first, into slot 0.
-    LoadTextureFile((std::string("Textures\\") + wallt + ".txu").c_str(), textures[0], GL_NEAREST);
-    LoadTextureFile((std::string("Textures\\") + grasst + ".txu").c_str(), textures[1], GL_NEAREST);
+    LoadTextureFile(TextureFile(wallt).c_str(), textures[0], GL_NEAREST);
+    LoadTextureFile(TextureFile(grasst).c_str(), textures[1], GL_NEAREST);
     glDisable(GL_TEXTURE_2D);
 }
 

@@ -15,12 +15,12 @@ public:
     Map(const Map&) = delete;
     Map& operator=(const Map&) = delete;
 
-    // Reads "Maps/<name>.map", creates the cells and loads both textures.
+    // Reads "Maps\\<name>.map", creates the cells and loads both textures.
     // Returns 0 when the file is missing or incomplete; Error() then says
     // which file and what is wrong, and the map stays empty.
     int LoadMap();
     const std::string& Error() const { return error; }
-    // The file LoadMap reads.
+    // The file LoadMap reads, named as every game file is ("Maps\\Level1.map").
     std::string FileName() const;
 
     void LoadTextures(const char* grasst, const char* wallt);

@@ -82,7 +82,7 @@ TEST_F(MapTest, BrokenFilesAreRefusedWithTheFileAndTheProblemNamed) {
         if (xml) dir.Write("Maps/Level1.map", *xml);
         Map map("Level1");
         EXPECT_EQ(map.LoadMap(), 0) << problem;
-        EXPECT_NE(map.Error().find("Maps/Level1.map"), std::string::npos) << map.Error();
+        EXPECT_NE(map.Error().find("Maps\\Level1.map"), std::string::npos) << map.Error();
         EXPECT_NE(map.Error().find(problem), std::string::npos) << map.Error();
         EXPECT_EQ(map.width, 0) << problem;
         EXPECT_EQ(map.IsOnWall(1, 1), 1) << problem;
@@ -98,7 +98,7 @@ TEST(MapInGame, ABrokenLevelShowsAMessageAndReturnsToTheMainMenu) {
     EXPECT_EQ(p.driver.pages, (std::vector<std::string>{"start", "menu", "menu"}));
     ASSERT_EQ(p.backend.MessageBoxes().size(), 1u);
     EXPECT_EQ(p.backend.MessageBoxes()[0].caption, "Tramox Error");
-    EXPECT_NE(p.backend.MessageBoxes()[0].text.find("Maps/Level1.map"), std::string::npos);
+    EXPECT_NE(p.backend.MessageBoxes()[0].text.find("Maps\\Level1.map"), std::string::npos);
     EXPECT_NE(p.backend.MessageBoxes()[0].text.find("Width must be from 1 to 128, not \"300\""), std::string::npos);
 }
 
