@@ -5,7 +5,7 @@
 #include "MenuPages/optionspage.h"
 #include "MenuPages/pagelayout.h"
 #include "Sound/sound.h"
-#include "proc.h"
+#include "globals.h"
 
 MainPage::MainPage() : PicturePage(kMainPagePicture) {}
 

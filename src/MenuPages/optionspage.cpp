@@ -6,7 +6,7 @@
 #include "MenuPages/mainpage.h"
 #include "MenuPages/pagelayout.h"
 #include "Sound/sound.h"
-#include "proc.h"
+#include "globals.h"
 #include "settings.h"
 
 namespace {

@@ -13,11 +13,11 @@
 #include "Engine/gamefiles.h"
 #include "Engine/mapfile.h"
 #include "Engine/texturelist.h"
-#include "Sound/sound.h"
 #include "autoplayer.h"
 #include "gamedir.h"
 #include "headless_world.h"
 #include "program_driver.h"
+#include "sound_log.h"
 
 // Map text from rows drawn as the player sees them ('#' wall, '.' floor; the last row is row 0).
 inline std::string MapText(const std::vector<std::string>& rows, const std::string& grass = kGrass,
@@ -68,16 +68,14 @@ protected:
     std::unique_ptr<Engine> engine;
 };
 
-// The whole program on a small desktop (quick to render; the game takes its size) and no sounds requested yet.
+// The whole program on a small desktop (quick to render; the game takes its size).
 struct SmallProgram {
-    SmallProgram() { backend.SetDesktopMode({160, 120, 24}), Sound::ClearRequests(); }
+    SmallProgram() { backend.SetDesktopMode({160, 120, 24}); }
     ScopedGameDir dir;
     platform::HeadlessPlatform backend;
     ProgramDriver driver;
     Autoplayer player;
 };
 
-// The sound files requested since request number `from`.
-std::vector<std::string> SoundsSince(size_t from = 0);
 // The pixels of a frame that are not black.
 int LitPixels(const platform::Frame& f);

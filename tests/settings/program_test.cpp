@@ -7,13 +7,15 @@
 #include <vector>
 
 #include "Engine/engine.h"
+#include "Engine/mapfile.h"
 #include "Engine/snake.h"
+#include "Engine/texturelist.h"
 #include "MenuPages/mainpage.h"
 #include "MenuPages/optionspage.h"
 #include "MenuPages/startpage.h"
-#include "Sound/sound.h"
 #include "gamedir.h"
 #include "settings_support.h"
+#include "sound_log.h"
 #include "texturefile.h"
 
 namespace {
@@ -47,7 +49,6 @@ class SettingsProgram : public ::testing::Test {
 protected:
     SettingsProgram() {
         backend.SetDesktopMode({1024, 768, 32});
-        Sound::ClearRequests();
     }
     HeadlessPlatform backend;
     ScopedGameDir dir;
@@ -125,23 +126,17 @@ TEST_F(SettingsProgram, OptionsPageClicksAndOutlines) {
     EXPECT_NEAR(frames[3].Pixel(400, 500)[0], 128, 3);
     EXPECT_NEAR(frames[3].Pixel(400, 500)[2], 128, 3);
     EXPECT_EQ(dir.Read("Settings.xml"), SettingsFile({640, 480, 16, -5, -45, -90}));
-    std::string sounds;
-    for (const Sound::Request& r : Sound::Requests()) sounds += r.file + ":" + std::to_string(r.async) + " ";
-    EXPECT_EQ(sounds, "Start.wav:1 Click.wav:0 Click.wav:0 Click.wav:0 Click.wav:0 GameOver.wav:0 ");
+    EXPECT_EQ(SoundLog(backend), "Start.wav:1 Click.wav:0 Click.wav:0 Click.wav:0 Click.wav:0 GameOver.wav:0");
 }
 
 // Level 1 on a 4 by 4 field, played along a cycle through all its cells
 // (rightwards on odd rows, leftwards on even rows, back down column 1), so
-// the snake never bites itself and passes every food. Level 2 is abandoned.
-TEST_F(SettingsProgram, CameraOfACompletedLevelStaysWhileAnAbandonedOneReachesTheFile) {
+// the snake never bites itself and passes every food. Level 2 starts with
+// level 1's camera and is abandoned.
+TEST_F(SettingsProgram, CameraCarriesFromACompletedLevelIntoTheNextAndTheFile) {
     backend.SetDesktopMode({640, 480, 32});  // small frames: this run draws hundreds
-    std::string map = "<Map><Width>6</Width><Height>6</Height><GrassT>grass</GrassT><WallT>wall</WallT>";
-    for (int y = 0; y < 6; ++y) {
-        map += "<Row>";
-        for (int x = 0; x < 6; ++x) map += x % 5 && y % 5 ? "<Cell>Grass</Cell>" : "<Cell>Wall</Cell>";
-        map += "</Row>";
-    }
-    dir.Write("Maps/Level1.map", map + "</Map>");
+    const std::vector<std::string> rows = {"######", "#....#", "#....#", "#....#", "#....#", "######"};
+    dir.Write("Maps/Level1.map", MapFileText(MapFromRows(rows, kGrass, kHedge)));
     int levelOneAngle = 0;
     RunThrough(backend, {kPlayButton}, [&](HeadlessPlatform& b, int call) {
         auto* game = dynamic_cast<Engine*>(currentPage);
@@ -163,7 +158,7 @@ TEST_F(SettingsProgram, CameraOfACompletedLevelStaysWhileAnAbandonedOneReachesTh
         }
     });
     EXPECT_EQ(levelOneAngle, 5);
-    EXPECT_EQ(dir.Read("Settings.xml"), SettingsFile({640, 480, 32, 2080, 55, 5}));
+    EXPECT_EQ(dir.Read("Settings.xml"), SettingsFile({640, 480, 32, 2080, 55, 10}));
 }
 
 }  // namespace
