@@ -207,25 +207,6 @@ void Engine::Draw(float k) {
     SwapGLBuffers();
 }
 
-void Engine::Draw() {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glLoadIdentity();
-    glPushMatrix();
-    const double a = xAngle / kDegreesPerRadian;
-    const int cx = snake->CurrX();
-    const int cy = snake->CurrY();
-    glRotated(-zAngle, 0, 0, 1);
-    glTranslated(-64.0 * cx, -64.0 * cy * cos(a), 64.0 * cy * sin(a) - distance);
-    glRotated(-xAngle, 1, 0, 0);
-    PlaceLight(64.0 * cx, 64.0 * cy);
-    map->Draw();
-    snake->Draw();
-    if (food) food->Draw();
-    glPopMatrix();
-    DrawExtras();
-    glFlush();
-}
-
 void Engine::DrawExtras() {
     glTranslatef(0, 0, -384);
     glColor3d(1, 1, 1);

@@ -20,7 +20,6 @@ public:
     void Run() override;
     void Finish() override;
     void Work() override;
-    void Draw() override;
     void MouseMove(int x, int y) override;
     void MouseDown(int x, int y, int but) override;
     void MouseUp(int x, int y, int but) override;
@@ -28,6 +27,8 @@ public:
     void KeyUp(long key) override;
 
     // One frame with every segment k cells along its last step, presented.
+    // The page's own loop draws only these; the whole-step Draw() of other
+    // pages is not used.
     void Draw(float k);
     // The level and length read-out.
     void DrawExtras();

@@ -80,8 +80,7 @@ TEST_F(RenderTest, CellsShowTheirSixteenthOfTheTextureWhereTheGridPutsThem) {
     WriteMap(1, rows, "probefloor", "probewall");
     Engine& e = Start();
     glDisable(GL_LIGHTING);  // the texels themselves, unshaded
-    e.Draw();
-    SwapGLBuffers();
+    e.Draw(0.0f);
     const platform::Frame& f = backend.LastFrame();
 
     const int cx = e.GetSnake()->CurrX(), cy = e.GetSnake()->CurrY();
