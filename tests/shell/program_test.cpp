@@ -92,6 +92,27 @@ TEST(ProgramTest, CloseAndSeveralRequestsInOnePump) {
     }
 }
 
+// Losing activation minimises the window and gives the desktop its mode
+// back; regaining it restores the window in the game's mode. The menu keeps
+// running throughout.
+TEST(ProgramTest, LosingAndRegainingActivation) {
+    ScopedGameDir dir;
+    dir.Write("Settings.xml", SettingsFile({320, 240, 32, 2048, 45, 0}));
+    HeadlessPlatform os;
+    os.SetDesktopMode({640, 480, 24});
+    os.SetOfferedModes({{320, 240, 32}});
+    std::vector<std::pair<bool, int>> seen;  // minimised, width of the mode in force
+    EXPECT_EQ(RunScripted(os, [&](HeadlessPlatform& p, int calls) {
+                  if (!Showing<MainPage>()) return;
+                  seen.push_back({p.WindowMinimized(), p.ModeInForce().width});
+                  if (calls == 0) p.Post({WM_ACTIVATE, 0, 0});
+                  if (calls == 1) p.Post({WM_ACTIVATE, 1, 0});
+                  if (calls == 2) p.PostClose();
+              }),
+              0);
+    EXPECT_EQ(seen, (std::vector<std::pair<bool, int>>{{false, 320}, {true, 640}, {false, 320}}));
+}
+
 // A display whose window or pixel format fails a number of times, noting
 // whether a window was left over when the next one was asked for.
 struct FailingPlatform : HeadlessPlatform {
