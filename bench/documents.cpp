@@ -2,6 +2,9 @@
 
 #include <cstdint>
 
+#include "Engine/mapfile.h"
+#include "Engine/texturelist.h"
+
 namespace {
 
 // A fixed linear congruential sequence: the same document in every run.
@@ -81,18 +84,17 @@ std::string GeneratedDocument(size_t minBytes) {
 }
 
 std::string SquareMap(int side) {
-    std::string xml = "<Map>\n  <Width>" + std::to_string(side) + "</Width>\n  <Height>" + std::to_string(side) +
-                      "</Height>\n  <GrassT>grass</GrassT>\n  <WallT>brick</WallT>\n";
-    for (int y = 0; y < side; y++) {
-        xml += "  <Row>";
+    MapFileData map;
+    map.width = map.height = side;
+    map.grassT = kGrass;
+    map.wallT = kBrick;
+    for (int y = 0; y < side; y++)
         for (int x = 0; x < side; x++) {
             const bool edge = x == 0 || y == 0 || x == side - 1 || y == side - 1;
             const bool block = x % 6 == 3 && y % 5 == 3;
-            xml += edge || block ? "<Cell>Wall</Cell>" : "<Cell>Grass</Cell>";
+            map.cells.push_back(edge || block ? "Wall" : "Grass");
         }
-        xml += "</Row>\n";
-    }
-    return xml + "</Map>\n";
+    return MapFileText(map);
 }
 
 std::string SettingsDocument() {

@@ -26,7 +26,7 @@ void StartGraphics() {
     // Whatever the first attempt created goes first, so the second starts
     // from the desktop mode and creates everything afresh.
     TearDownOpenGL();
-    GameSettings->GenerateDefaultSettings();
+    GameSettings->UseDesktopScreen();
     CopyScreenSettings();
     if (InitOpenGL()) return;
     ShowMessageBox("Failed to init graphics with default settings. Exiting program.", kErrorCaption);

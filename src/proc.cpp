@@ -1,6 +1,7 @@
 #include "proc.h"
 
 #include "MenuPages/pagebase.h"
+#include "MenuPages/pagelayout.h"
 #include "globals.h"
 #include "platform/platform.h"
 
@@ -8,10 +9,6 @@ namespace {
 // The platform keeps the real window and context; the handles only say
 // whether they exist, so they point at these.
 char windowTag, deviceContextTag, renderContextTag;
-
-// Page space is 1024 by 768 whatever the display size.
-const int kPageWidth = 1024;
-const int kPageHeight = 768;
 
 int ScaleToPage(unsigned pixel, int screenExtent, int pageExtent) {
     return screenExtent > 0 ? static_cast<int>(pixel * static_cast<unsigned>(pageExtent) / screenExtent) : 0;

@@ -135,6 +135,13 @@ void Settings::GenerateDefaultSettings() {
     }
 }
 
+void Settings::UseDesktopScreen() {
+    const std::array<int, 6> defaults = DefaultValues();
+    screenWidth = defaults[0];
+    screenHeight = defaults[1];
+    screenColor = defaults[2];
+}
+
 int Settings::LoadSettings() {
     XMLNode::IsError = 0;
     xmlDoc = XMLNode::openFileHelper(kSettingsFile, "Settings");

@@ -8,6 +8,9 @@ public:
     Settings();
     ~Settings();
     void GenerateDefaultSettings();
+    // The desktop's mode for the screen values after a refused display mode;
+    // the camera and the rest of the file stay as the player left them.
+    void UseDesktopScreen();
     int LoadSettings();
     void SaveSettings();
 

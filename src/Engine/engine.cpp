@@ -8,6 +8,7 @@
 #include <string>
 
 #include "Engine/food.h"
+#include "Engine/gamefiles.h"
 #include "Engine/map.h"
 #include "Engine/snake.h"
 #include "MenuPages/congratulationspage.h"
@@ -28,6 +29,8 @@ namespace {
 
 // Milliseconds each frame of a step aims at.
 const clock_t kFrameMs = 30;
+// Milliseconds a blocked snake waits between looks at the input.
+const unsigned long kBlockedWaitMs = 10;
 // Random draws for the food before falling back to a scan of the grid.
 const int kFoodDraws = 1000;
 // Degrees to radians, with the constant the camera has always used.
@@ -53,19 +56,12 @@ Engine::~Engine() {
 }
 
 void Engine::Initialize() {
-    glViewport(0, 0, ScreenWidth, ScreenHeight);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(45.0, static_cast<double>(ScreenWidth) / ScreenHeight, 100.0, 8192.0);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glShadeModel(GL_SMOOTH);
-    glClearColor(0, 0, 0, 0.5f);
-    glClearDepth(1.0);
-    glEnable(GL_DEPTH_TEST);
-    glDepthFunc(GL_LEQUAL);
-    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_FASTEST);
-    glColor3d(1, 1, 1);
+    // The next level's page is built before this level's Finish writes the
+    // camera back, so the camera is read again when the level starts.
+    distance = GameSettings->engineDistance;
+    xAngle = GameSettings->engineXAngle;
+    zAngle = GameSettings->engineZAngle;
+    SetUpView(45.0, 100.0, 8192.0);
     glDisable(GL_TEXTURE_2D);
     glEnable(GL_LIGHTING);
     glEnable(GL_LIGHT0);
@@ -73,7 +69,7 @@ void Engine::Initialize() {
     glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
 
     snake = new Snake;
-    map = new Map(("Level" + std::to_string(level)).c_str());
+    map = new Map(LevelMapName(level).c_str());
     if (!map->LoadMap()) {
         // Without a complete map there is no level to play.
         ShowMessageBox(map->Error().c_str(), "Tramox Error");
@@ -101,8 +97,6 @@ void Engine::Finish() {
     PageBase::Finish();
     map->FreeTextures();
     glDisable(GL_LIGHTING);
-    // The next level's page was built before this write, so camera changes
-    // made in a completed level do not reach it.
     GameSettings->engineDistance = distance;
     GameSettings->engineXAngle = xAngle;
     GameSettings->engineZAngle = zAngle;
@@ -138,7 +132,8 @@ void Engine::InitFood() {
 
 void Engine::Work() {
     steps++;
-    if (map->IsOnWall(snake->NextX(), snake->NextY())) {
+    const bool blocked = map->IsOnWall(snake->NextX(), snake->NextY());
+    if (blocked) {
         collided += 1;
         if (collided > 16) collided = 2;
     } else {
@@ -159,7 +154,7 @@ void Engine::Work() {
         snake->Grow();
         InitFood();
         if (snake->nElements == TargetLength()) {
-            if (level > 9) {
+            if (level >= kLevelCount) {
                 FinishWith(new congratulationsPage);
             } else {
                 nextlevel = 1;
@@ -180,6 +175,11 @@ void Engine::Work() {
             if (d >= 1 && d <= kFrameMs) Sleep(static_cast<unsigned long>(d));
             prevtime = currtime;
         }
+    } else if (blocked) {
+        // Nothing changes on screen, but waiting for a turn must not spin a
+        // core; the next moving step is timed from the end of the wait.
+        Sleep(kBlockedWaitMs);
+        currtime = ClockMs();
     }
 
     if (gulping) Sound::Play("Gulp.wav", 1);
@@ -205,25 +205,6 @@ void Engine::Draw(float k) {
     DrawExtras();
     glFlush();
     SwapGLBuffers();
-}
-
-void Engine::Draw() {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glLoadIdentity();
-    glPushMatrix();
-    const double a = xAngle / kDegreesPerRadian;
-    const int cx = snake->CurrX();
-    const int cy = snake->CurrY();
-    glRotated(-zAngle, 0, 0, 1);
-    glTranslated(-64.0 * cx, -64.0 * cy * cos(a), 64.0 * cy * sin(a) - distance);
-    glRotated(-xAngle, 1, 0, 0);
-    PlaceLight(64.0 * cx, 64.0 * cy);
-    map->Draw();
-    snake->Draw();
-    if (food) food->Draw();
-    glPopMatrix();
-    DrawExtras();
-    glFlush();
 }
 
 void Engine::DrawExtras() {

@@ -3,6 +3,7 @@
 
 #include <ctime>
 
+#include "Engine/rules.h"
 #include "MenuPages/pagebase.h"
 
 class Snake;
@@ -19,7 +20,6 @@ public:
     void Run() override;
     void Finish() override;
     void Work() override;
-    void Draw() override;
     void MouseMove(int x, int y) override;
     void MouseDown(int x, int y, int but) override;
     void MouseUp(int x, int y, int but) override;
@@ -27,6 +27,8 @@ public:
     void KeyUp(long key) override;
 
     // One frame with every segment k cells along its last step, presented.
+    // The page's own loop draws only these; the whole-step Draw() of other
+    // pages is not used.
     void Draw(float k);
     // The level and length read-out.
     void DrawExtras();
@@ -42,7 +44,7 @@ public:
     // Number of Work calls so far.
     long Steps() const { return steps; }
     // Length that completes this level.
-    int TargetLength() const { return 5 * level + 5; }
+    int TargetLength() const { return ::TargetLength(level); }
 
     // The one quadric every sphere is drawn with; lives while a level runs.
     static GLUquadric* quadric;

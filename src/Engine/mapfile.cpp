@@ -15,7 +15,7 @@ const char* FirstText(const XMLNode& node) {
     return node.isEmpty() ? nullptr : node.getText(0);
 }
 
-// A side length: present, and 1 to 128 as atoi reads it ("12abc" is 12).
+// A side length: present, and 1 to kMaxMapSide as atoi reads it ("12abc" is 12).
 int ReadSide(const XMLNode& root, const char* name, std::vector<std::string>* problems) {
     const char* text = FirstText(root.getChildNode(name));
     if (!text || !*text) {
@@ -24,7 +24,8 @@ int ReadSide(const XMLNode& root, const char* name, std::vector<std::string>* pr
     }
     int value = atoi(text);
     if (value < 1 || value > kMaxMapSide) {
-        problems->push_back(std::string(name) + " must be from 1 to 128, not \"" + text + "\"");
+        problems->push_back(std::string(name) + " must be from 1 to " + std::to_string(kMaxMapSide) + ", not \"" +
+                            text + "\"");
         return 0;
     }
     return value;
@@ -37,8 +38,9 @@ std::string ReadTextureName(const XMLNode& root, const char* name, std::vector<s
         return "";
     }
     std::string value = text;
-    if (value.size() > kMaxTextureName)
-        problems->push_back(std::string(name) + " \"" + value + "\" is longer than 15 characters");
+    if (value.size() > static_cast<size_t>(kMaxTextureName))
+        problems->push_back(std::string(name) + " \"" + value + "\" is longer than " +
+                            std::to_string(kMaxTextureName) + " characters");
     return value;
 }
 
@@ -68,6 +70,13 @@ void ReadCells(const XMLNode& root, MapFileData* out, std::vector<std::string>* 
             out->cells[static_cast<size_t>(y) * out->width + x] = text;
         }
     }
+}
+
+std::string Escaped(const std::string& text) {
+    char* escaped = toXMLString(text.c_str());
+    std::string result = escaped ? escaped : "";
+    free(escaped);
+    return result;
 }
 
 // Parses the file once more to learn why it gave no Map element.
@@ -105,4 +114,28 @@ std::vector<std::string> ReadMapFile(const std::string& path, MapFileData* out) 
     }
     if (!problems.empty()) *out = MapFileData();
     return problems;
+}
+
+MapFileData MapFromRows(const std::vector<std::string>& rows, const std::string& floorTexture,
+                        const std::string& wallTexture) {
+    MapFileData map;
+    map.width = rows.empty() ? 0 : static_cast<int>(rows[0].size());
+    map.height = static_cast<int>(rows.size());
+    map.grassT = floorTexture;
+    map.wallT = wallTexture;
+    for (auto row = rows.rbegin(); row != rows.rend(); ++row)
+        for (char c : *row) map.cells.push_back(c == '#' ? "Wall" : "Grass");
+    return map;
+}
+
+std::string MapFileText(const MapFileData& map) {
+    std::string xml = "<Map>\n  <Width>" + std::to_string(map.width) + "</Width>\n  <Height>" +
+                      std::to_string(map.height) + "</Height>\n  <GrassT>" + Escaped(map.grassT) +
+                      "</GrassT>\n  <WallT>" + Escaped(map.wallT) + "</WallT>\n";
+    for (int y = 0; y < map.height; y++) {
+        xml += "  <Row>";
+        for (int x = 0; x < map.width; x++) xml += "<Cell>" + Escaped(map.Cell(x, y)) + "</Cell>";
+        xml += "</Row>\n";
+    }
+    return xml + "</Map>\n";
 }

@@ -1,12 +1,13 @@
-// Reading a level map file ("Maps/Level3.map"): XML with root Map holding
-// Width, Height, GrassT, WallT and Height rows of Width cells each.
-// Shared by the game and the map checker, so both accept the same files.
+// The level map file ("Maps\\Level3.map"): XML with root Map holding Width,
+// Height, GrassT, WallT and Height rows of Width cells each. Read by the game
+// and the map checker, so both accept the same files, and written by the map
+// maker, the tests and the benchmarks.
 #pragma once
 
 #include <string>
 #include <vector>
 
-enum { kMaxMapSide = 128, kMaxTextureName = 15 };
+#include "Engine/rules.h"
 
 struct MapFileData {
     int width = 0;
@@ -25,3 +26,10 @@ struct MapFileData {
 // one sentence each (empty when the file is a complete map); `out` is only
 // complete when there are none.
 std::vector<std::string> ReadMapFile(const std::string& path, MapFileData* out);
+
+// A map from rows drawn as the player sees them: '#' is a wall, any other
+// character floor; the last row is row 0, the first column column 0.
+MapFileData MapFromRows(const std::vector<std::string>& rows, const std::string& floorTexture,
+                        const std::string& wallTexture);
+// The file's text: one line for each size, texture and row, row 0 first.
+std::string MapFileText(const MapFileData& map);

@@ -1,13 +1,11 @@
 #include "Engine/snake.h"
 
 #include "Engine/map.h"
+#include "Engine/rules.h"
 #include "Engine/snakeelement.h"
 
-Snake::Snake() : nextXDir(1), nextYDir(0), nElements(3), Elements{} {
-    // Every level starts in row 1, head at column 3, heading for +x.
-    Elements[0] = new SnakeElement(3, 1);
-    Elements[1] = new SnakeElement(2, 1);
-    Elements[2] = new SnakeElement(1, 1);
+Snake::Snake() : nextXDir(kStartXDir), nextYDir(kStartYDir), nElements(kStartLength), Elements{} {
+    for (int i = 0; i < kStartLength; i++) Elements[i] = new SnakeElement(kStartCells[i].x, kStartCells[i].y);
 }
 
 Snake::~Snake() {

@@ -1,3 +1,5 @@
 #include "MenuPages/congratulationspage.h"
 
-congratulationsPage::congratulationsPage() : MessagePage("Textures\\congratulationsPage.txu", "Win.wav") {}
+#include "Engine/texturelist.h"
+
+congratulationsPage::congratulationsPage() : MessagePage(kCongratulationsPagePicture, "Win.wav") {}

@@ -1,3 +1,5 @@
 #include "MenuPages/gameoverpage.h"
 
-gameoverPage::gameoverPage() : MessagePage("Textures\\gameoverPage.txu", "GameOver.wav") {}
+#include "Engine/texturelist.h"
+
+gameoverPage::gameoverPage() : MessagePage(kGameOverPagePicture, "GameOver.wav") {}

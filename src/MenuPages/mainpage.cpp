@@ -1,15 +1,13 @@
 #include "MenuPages/mainpage.h"
 
 #include "Engine/engine.h"
+#include "Engine/texturelist.h"
 #include "MenuPages/optionspage.h"
+#include "MenuPages/pagelayout.h"
 #include "Sound/sound.h"
 #include "globals.h"
 
-const PageRect MainPage::kQuitButton = {700, 710, 1000, 750};
-const PageRect MainPage::kOptionsButton = {700, 80, 1000, 120};
-const PageRect MainPage::kPlayButton = {700, 20, 1000, 60};
-
-MainPage::MainPage() : PicturePage("Textures\\MainPage.txu") {}
+MainPage::MainPage() : PicturePage(kMainPagePicture) {}
 
 void MainPage::MouseUp(int x, int y, int but) {
     if (but != 0) return;

@@ -2,15 +2,10 @@
 // answering left-button releases only.
 #pragma once
 
-#include "MenuPages/pagerect.h"
 #include "MenuPages/picturepage.h"
 
 class MainPage : public PicturePage {
 public:
     MainPage();
     void MouseUp(int x, int y, int but) override;
-
-    static const PageRect kQuitButton;
-    static const PageRect kOptionsButton;
-    static const PageRect kPlayButton;
 };

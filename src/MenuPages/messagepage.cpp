@@ -11,8 +11,7 @@ namespace {
 const unsigned long kShowMs = 2000;
 }  // namespace
 
-MessagePage::MessagePage(const char* pictureFile, const char* soundFile)
-    : PicturePage(pictureFile), soundFile(soundFile) {}
+MessagePage::MessagePage(const char* picture, const char* soundFile) : PicturePage(picture), soundFile(soundFile) {}
 
 void MessagePage::Work() {
     Sound::Play(soundFile, 1);

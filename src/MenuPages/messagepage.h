@@ -10,7 +10,7 @@ public:
     void Work() override;
 
 protected:
-    MessagePage(const char* pictureFile, const char* soundFile);
+    MessagePage(const char* picture, const char* soundFile);
 
 private:
     const char* soundFile;

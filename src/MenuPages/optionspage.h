@@ -3,7 +3,6 @@
 // is); the current choices are outlined in blue over the page picture.
 #pragma once
 
-#include "MenuPages/pagerect.h"
 #include "MenuPages/picturepage.h"
 
 class OptionsPage : public PicturePage {
@@ -11,6 +10,4 @@ public:
     OptionsPage();
     void Draw() override;
     void MouseUp(int x, int y, int but) override;
-
-    static const PageRect kBackButton;
 };

@@ -11,14 +11,16 @@ PageBase::PageBase() : finishRun(0) {}
 PageBase::~PageBase() {}
 
 void PageBase::Initialize() {
-    glViewport(0, 0, ScreenWidth, ScreenHeight);
-
     // Equal near and far planes make GLU refuse the perspective, so the
     // projection stays the identity: menu pages draw in device coordinates.
+    SetUpView(90.0, 1.0, 1.0);
+}
+
+void PageBase::SetUpView(double fieldOfView, double nearPlane, double farPlane) {
+    glViewport(0, 0, ScreenWidth, ScreenHeight);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluPerspective(90.0, static_cast<double>(ScreenWidth) / ScreenHeight, 1.0, 1.0);
-
+    gluPerspective(fieldOfView, static_cast<double>(ScreenWidth) / ScreenHeight, nearPlane, farPlane);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 

@@ -7,6 +7,10 @@ public:
     PageBase();
     // Virtual so that the page loop can free finished pages through this type.
     virtual ~PageBase();
+    // A page owns what it loads (a level's snake and map, a picture's
+    // texture); a copy would free them twice.
+    PageBase(const PageBase&) = delete;
+    PageBase& operator=(const PageBase&) = delete;
 
     virtual void Initialize();
     virtual void Run();
@@ -20,4 +24,9 @@ public:
     virtual void KeyUp(long key);
 
     int finishRun;
+
+protected:
+    // The viewport over the whole screen, a perspective projection, an
+    // identity modelview matrix and the GL state every page starts from.
+    static void SetUpView(double fieldOfView, double nearPlane, double farPlane);
 };

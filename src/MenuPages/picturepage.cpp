@@ -2,15 +2,16 @@
 
 #include <GL/gl.h>
 
+#include "Engine/gamefiles.h"
 #include "texturefile.h"
 
-PicturePage::PicturePage(const char* pictureFile) : pictureFile(pictureFile), texture(0) {}
+PicturePage::PicturePage(const char* picture) : pictureFile(TextureFile(picture)), texture(0) {}
 
 void PicturePage::Initialize() {
     PageBase::Initialize();
     glEnable(GL_TEXTURE_2D);
     glGenTextures(1, &texture);
-    LoadTextureFile(pictureFile, texture, GL_LINEAR);
+    LoadTextureFile(pictureFile.c_str(), texture, GL_LINEAR);
     glDisable(GL_TEXTURE_2D);
 }
 

@@ -2,6 +2,8 @@
 // loaded in Initialize, drawn every frame, deleted in Finish.
 #pragma once
 
+#include <string>
+
 #include "MenuPages/pagebase.h"
 
 class PicturePage : public PageBase {
@@ -11,15 +13,14 @@ public:
     void Finish() override;
 
 protected:
-    // `pictureFile` is a game file name such as "Textures\\MainPage.txu"; it
-    // must outlive the page (a string literal).
-    explicit PicturePage(const char* pictureFile);
+    // `picture` names one of the page pictures (Engine/texturelist.h).
+    explicit PicturePage(const char* picture);
 
     // Draws the picture as a textured quad over the unit square at the
     // current modelview matrix (texturing is switched on and off again).
     void DrawPicture() const;
 
 private:
-    const char* pictureFile;
+    std::string pictureFile;
     unsigned int texture;
 };

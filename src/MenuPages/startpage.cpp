@@ -1,3 +1,5 @@
 #include "MenuPages/startpage.h"
 
-startPage::startPage() : MessagePage("Textures\\StartPage.txu", "Start.wav") {}
+#include "Engine/texturelist.h"
+
+startPage::startPage() : MessagePage(kStartPagePicture, "Start.wav") {}

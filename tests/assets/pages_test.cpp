@@ -5,7 +5,10 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "MenuPages/pagelayout.h"
 #include "texture.h"
 
 namespace {
@@ -25,21 +28,15 @@ struct Region {
 };
 
 TEST(Pages, EachButtonStandsOutFromWhatSurroundsItsRectangle) {
-    const struct {
-        const char *page, *label;
-        int x1, y1, x2, y2;  // page coordinates
-    } buttons[] = {
-        {"MainPage", "play", 700, 20, 1000, 60},           {"MainPage", "options", 700, 80, 1000, 120},
-        {"MainPage", "quit", 700, 710, 1000, 750},         {"OptionsPage", "640 x 480", 150, 50, 300, 100},
-        {"OptionsPage", "800 x 600", 350, 50, 500, 100},   {"OptionsPage", "1024 x 768", 550, 50, 700, 100},
-        {"OptionsPage", "1280 x 960", 750, 50, 900, 100},  {"OptionsPage", "16 bits", 150, 150, 300, 200},
-        {"OptionsPage", "24 bits", 350, 150, 500, 200},    {"OptionsPage", "32 bits", 550, 150, 700, 200},
-        {"OptionsPage", "back", 700, 710, 1000, 750},
-    };
+    std::vector<std::pair<const char*, PageRect>> buttons = {
+        {kMainPagePicture, kPlayButton}, {kMainPagePicture, kOptionsButton}, {kMainPagePicture, kQuitButton},
+        {kOptionsPagePicture, kBackButton}};
+    for (const auto& choice : kScreenSizeChoices) buttons.push_back({kOptionsPagePicture, choice.rect});
+    for (const auto& choice : kColourDepthChoices) buttons.push_back({kOptionsPagePicture, choice.rect});
     const int ring = 3;  // texels around the button that count as its surroundings
-    for (const auto& b : buttons) {
-        SCOPED_TRACE(std::string(b.page) + " " + b.label);
-        const Texture t = ReadTexture(b.page);
+    for (const auto& [page, b] : buttons) {
+        SCOPED_TRACE(std::string(page) + " at " + std::to_string(b.x1) + ", " + std::to_string(b.y1));
+        const Texture t = ReadTexture(page);
         ASSERT_EQ(t.bytes.size(), kFileBytes);
         Region inside, outside;
         for (int y = 0; y < kSide; ++y)

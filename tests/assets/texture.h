@@ -8,14 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "Engine/texturelist.h"
+
 constexpr int kSide = 256;
 constexpr size_t kFileBytes = 196608;
 
-// The names the maps and pages load.
-const std::vector<std::string> kPageNames = {"StartPage", "MainPage", "OptionsPage", "gameoverPage",
-                                             "congratulationsPage"};
-const std::vector<std::string> kFloorNames = {"grass", "sand", "slate", "moss", "snow"};
-const std::vector<std::string> kWallNames = {"hedge", "sandstone", "brick", "cobble", "ice"};
+const std::vector<std::string> kPageNames(std::begin(kPagePictures), std::end(kPagePictures));
+const std::vector<std::string> kFloorNames(std::begin(kFloorTextures), std::end(kFloorTextures));
+const std::vector<std::string> kWallNames(std::begin(kWallTextures), std::end(kWallTextures));
 
 struct Rgb {
     double r = 0, g = 0, b = 0;  // 0 to 1

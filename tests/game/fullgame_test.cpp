@@ -15,7 +15,7 @@ TEST(FullGame, TheAutoplayerWinsAllTenLevels) {
     p.driver.steer = [&](const Engine& e) { return p.player.Choose(e); };
     p.driver.maxSteps = 8000;
     int badFood = 0, blankFrames = 0;
-    std::vector<int> finalLength(11, 0);
+    std::vector<int> finalLength(kLevelCount + 1, 0);
     p.driver.watch = [&](const Engine& e) {
         const Snake& s = *e.GetSnake();
         finalLength[e.level] = s.nElements;
@@ -26,11 +26,11 @@ TEST(FullGame, TheAutoplayerWinsAllTenLevels) {
     EXPECT_EQ(p.driver.Run(p.backend), 0);
 
     std::vector<std::string> pages = {"start", "menu"}, sounds = {"Start.wav", "Play.wav"};
-    for (int level = 1; level <= 10; level++) {
+    for (int level = 1; level <= kLevelCount; level++) {
         pages.push_back("level " + std::to_string(level));
-        EXPECT_EQ(finalLength[level], 5 * level + 5) << "level " << level;
-        sounds.insert(sounds.end(), 5 * level + 2, "Gulp.wav");
-        sounds.push_back(level < 10 ? "Play.wav" : "Win.wav");
+        EXPECT_EQ(finalLength[level], TargetLength(level)) << "level " << level;
+        sounds.insert(sounds.end(), TargetLength(level) - kStartLength, "Gulp.wav");
+        sounds.push_back(level < kLevelCount ? "Play.wav" : "Win.wav");
     }
     pages.insert(pages.end(), {"congratulations", "menu"});
     EXPECT_EQ(p.driver.pages, pages);

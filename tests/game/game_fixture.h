@@ -9,6 +9,10 @@
 #include <utility>
 #include <vector>
 
+#include "Engine/food.h"
+#include "Engine/gamefiles.h"
+#include "Engine/mapfile.h"
+#include "Engine/texturelist.h"
 #include "autoplayer.h"
 #include "gamedir.h"
 #include "headless_world.h"
@@ -16,9 +20,10 @@
 #include "sound_log.h"
 
 // Map text from rows drawn as the player sees them ('#' wall, '.' floor; the last row is row 0).
-std::string RowXml(const std::string& cells);
-std::string MapXml(const std::vector<std::string>& rows, const std::string& grass = "grass",
-                   const std::string& wall = "hedge");
+inline std::string MapText(const std::vector<std::string>& rows, const std::string& grass = kGrass,
+                           const std::string& wall = kHedge) {
+    return MapFileText(MapFromRows(rows, grass, wall));
+}
 
 class GameTest : public ::testing::Test {
 protected:
@@ -33,10 +38,10 @@ protected:
     void StartGraphics(int width = 160, int height = 120) {
         ASSERT_TRUE(StartHeadlessGraphics(backend, width, height));
     }
-    // Writes Maps/Level<level>.map from rows as the player sees them.
-    void WriteMap(int level, const std::vector<std::string>& rows, const std::string& grass = "grass",
-                  const std::string& wall = "hedge") {
-        dir.Write("Maps/Level" + std::to_string(level) + ".map", MapXml(rows, grass, wall));
+    // Writes the map of `level` from rows as the player sees them.
+    void WriteMap(int level, const std::vector<std::string>& rows, const std::string& grass = kGrass,
+                  const std::string& wall = kHedge) {
+        dir.Write("Maps/" + LevelMapName(level) + ".map", MapText(rows, grass, wall));
     }
     // A fresh initialised page for `level`, finishing the previous one.
     Engine& Start(int level = 1) {
@@ -44,6 +49,14 @@ protected:
         engine = std::make_unique<Engine>(level);
         engine->Initialize();
         return *engine;
+    }
+    // Starts `level` at the first calendar time whose first food lands on (x, y).
+    Engine& StartWithFoodAt(int x, int y, int level = 1) {
+        for (long seconds = 1;; seconds++) {
+            backend.SetCalendarSeconds(seconds);
+            const Food* food = Start(level).GetFood();
+            if (food && food->x == x && food->y == y) return *engine;
+        }
     }
     void Stop() {
         if (engine) engine->Finish();
@@ -63,11 +76,6 @@ struct SmallProgram {
     ProgramDriver driver;
     Autoplayer player;
 };
-
-// The first food cell for `seed` by the placement rule, for a snake in its starting cells: draw x, then y,
-// until a cell is inside, off the snake and not a wall.
-std::pair<int, int> ExpectedFood(unsigned seed, const std::vector<std::string>& rows);
-unsigned SeedPlacingFoodAt(int x, int y, const std::vector<std::string>& rows);
 
 // The pixels of a frame that are not black.
 int LitPixels(const platform::Frame& f);

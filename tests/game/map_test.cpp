@@ -10,6 +10,13 @@
 
 namespace {
 
+// One Row element from cells drawn as the player sees them ('#' a wall).
+std::string RowXml(const std::string& cells) {
+    std::string row = "<Row>";
+    for (char c : cells) row += c == '#' ? "<Cell>Wall</Cell>" : "<Cell>Grass</Cell>";
+    return row + "</Row>\n";
+}
+
 // The 7 by 5 example map, rows from row 0 up; row 1 spells out which texts
 // count as a wall: only the exact "Wall".
 const std::string kRows = RowXml("#######") +
@@ -75,7 +82,7 @@ TEST_F(MapTest, BrokenFilesAreRefusedWithTheFileAndTheProblemNamed) {
         if (xml) dir.Write("Maps/Level1.map", *xml);
         Map map("Level1");
         EXPECT_EQ(map.LoadMap(), 0) << problem;
-        EXPECT_NE(map.Error().find("Maps/Level1.map"), std::string::npos) << map.Error();
+        EXPECT_NE(map.Error().find("Maps\\Level1.map"), std::string::npos) << map.Error();
         EXPECT_NE(map.Error().find(problem), std::string::npos) << map.Error();
         EXPECT_EQ(map.width, 0) << problem;
         EXPECT_EQ(map.IsOnWall(1, 1), 1) << problem;
@@ -91,7 +98,7 @@ TEST(MapInGame, ABrokenLevelShowsAMessageAndReturnsToTheMainMenu) {
     EXPECT_EQ(p.driver.pages, (std::vector<std::string>{"start", "menu", "menu"}));
     ASSERT_EQ(p.backend.MessageBoxes().size(), 1u);
     EXPECT_EQ(p.backend.MessageBoxes()[0].caption, "Tramox Error");
-    EXPECT_NE(p.backend.MessageBoxes()[0].text.find("Maps/Level1.map"), std::string::npos);
+    EXPECT_NE(p.backend.MessageBoxes()[0].text.find("Maps\\Level1.map"), std::string::npos);
     EXPECT_NE(p.backend.MessageBoxes()[0].text.find("Width must be from 1 to 128, not \"300\""), std::string::npos);
 }
 

@@ -80,8 +80,7 @@ TEST_F(RenderTest, CellsShowTheirSixteenthOfTheTextureWhereTheGridPutsThem) {
     WriteMap(1, rows, "probefloor", "probewall");
     Engine& e = Start();
     glDisable(GL_LIGHTING);  // the texels themselves, unshaded
-    e.Draw();
-    SwapGLBuffers();
+    e.Draw(0.0f);
     const platform::Frame& f = backend.LastFrame();
 
     const int cx = e.GetSnake()->CurrX(), cy = e.GetSnake()->CurrY();
@@ -102,29 +101,38 @@ TEST_F(RenderTest, CellsShowTheirSixteenthOfTheTextureWhereTheGridPutsThem) {
     EXPECT_EQ(checked, 10 * 6 - 4);
 }
 
+// The camera follows the gliding head, so in every frame the snake stands
+// still on the screen while the food slides past it.
 TEST_F(RenderTest, TheFiveFramesOfAStepGlideFromTheLastCellToAFifthShortOfTheNext) {
     LookStraightDown();
     WriteTexture("grey", [](int, int) { return 0x808080u; });
     const std::vector<std::string> rows = {"############", "#..........#", "############"};
     WriteMap(1, rows, "grey", "grey");
-    backend.SetCalendarSeconds(SeedPlacingFoodAt(7, 1, rows));
+    Engine& e = StartWithFoodAt(7, 1);
     backend.KeepAllFrames(true);
-    Start().Work();  // head from (3, 1) to (4, 1)
+    e.Work();  // head from (3, 1) to (4, 1)
     ASSERT_EQ(backend.AllFrames().size(), 5u);
 
     const double unitsPerPixel = (1024 - 32) * kTanHalfFov * (640.0 / 480) / 320;
     for (int i = 0; i < 5; i++) {
-        // The camera follows the gliding head past the still food, so the
-        // food's blue shows where the head was drawn.
         const platform::Frame& f = backend.AllFrames()[i];
-        double sum = 0;
-        int n = 0;
-        for (int y = 0; y < f.height; y++)
-            for (int x = 0; x < f.width; x++)
-                if (const unsigned c = Rgb(f, x, y); c > 40 && c < 256) sum += x + 0.5, n++;  // blue only
-        ASSERT_GT(n, 0) << "frame " << i;
-        double foodEyeX = (sum / n - 320) * unitsPerPixel;
-        EXPECT_NEAR((64.0 * 7 + 32 - foodEyeX) / 64 - 4, -1.0 + 0.2 * i, 0.03) << "frame " << i;
+        // The mean eye-space x of the pixels where one channel (0 red, 1
+        // green, 2 blue) outshines the other two.
+        auto eyeX = [&f, unitsPerPixel](int channel) {
+            double sum = 0;
+            int n = 0;
+            for (int y = 0; y < f.height; y++)
+                for (int x = 0; x < f.width; x++) {
+                    const std::uint8_t* c = f.Pixel(x, y);
+                    if (c[channel] > 40 && c[channel] > 2 * c[(channel + 1) % 3] && c[channel] > 2 * c[(channel + 2) % 3])
+                        sum += x + 0.5, n++;
+                }
+            return n ? (sum / n - 320) * unitsPerPixel : 1e9;
+        };
+        const double k = -1.0 + 0.2 * i;
+        EXPECT_NEAR((64.0 * 7 + 32 - eyeX(2)) / 64 - 4, k, 0.03) << "food, frame " << i;
+        EXPECT_NEAR(eyeX(0), 32, 3) << "head, frame " << i;
+        EXPECT_NEAR(eyeX(1), 32 - 64 * 1.5, 3) << "body, frame " << i;
     }
 }
 

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <string>
 
+#include "Engine/gamefiles.h"
 #include "autoplayer.h"
 #include "headless_world.h"
 #include "program_driver.h"
@@ -66,7 +67,7 @@ TEST(Faults, FilesOfTheNextLevelGoBadDuringAGame) {
         const auto& boxes = world.backend.MessageBoxes();
         EXPECT_EQ(boxes.size(), c.element ? 0u : 1u);
         if (!boxes.empty()) {
-            EXPECT_NE(boxes[0].text.find(file), std::string::npos) << boxes[0].text;
+            EXPECT_NE(boxes[0].text.find(MapFile(LevelMapName(2))), std::string::npos) << boxes[0].text;
             EXPECT_EQ(boxes[0].caption, "Tramox Error");
         }
         // The run ended normally: the settings were written.

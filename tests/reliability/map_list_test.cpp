@@ -1,26 +1,35 @@
-// The map's compiled cells draw exactly the pixels that drawing the cells
-// one call at a time gives, for every shipped level and a 128 by 128 map.
+// The map's compiled cells, of which a frame replays only those the view can
+// reach, draw exactly the pixels that drawing every cell one call at a time
+// gives: for every shipped level and a 128 by 128 map, seen whole and through
+// the game's camera.
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
 #include "Engine/map.h"
+#include "Engine/mapfile.h"
+#include "Engine/texturelist.h"
 #include "headless_world.h"
 
 namespace {
 
 const int kWidth = 200, kHeight = 150;
 
-// The whole map from above and at a slant, lit as the game lights it.
-std::vector<unsigned char> Render(const Map& map, bool compiled) {
+struct View {
+    double distance, xAngle, zAngle, cellX, cellY;  // cellX < 0: the whole map at a slant
+};
+
+// The map through `view`, lit as the game lights it.
+std::vector<unsigned char> Render(const Map& map, const View& view, bool compiled) {
     glViewport(0, 0, kWidth, kHeight);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluPerspective(45.0, static_cast<double>(kWidth) / kHeight, 100.0, 20000.0);
+    gluPerspective(45.0, static_cast<double>(kWidth) / kHeight, 100.0, view.cellX < 0 ? 20000.0 : 8192.0);
     glMatrixMode(GL_MODELVIEW);
     glEnable(GL_DEPTH_TEST);
     glDepthFunc(GL_LEQUAL);
@@ -30,11 +39,18 @@ std::vector<unsigned char> Render(const Map& map, bool compiled) {
     glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
-    const double side = 64.0 * (map.width > map.height ? map.width : map.height);
-    glTranslated(0, 0, -1.3 * side - 200);
-    glRotated(-40, 1, 0, 0);
-    glRotated(-15, 0, 0, 1);
-    glTranslated(-32.0 * map.width, -32.0 * map.height, 0);
+    if (view.cellX < 0) {
+        const double side = 64.0 * (map.width > map.height ? map.width : map.height);
+        glTranslated(0, 0, -1.3 * side - 200);
+        glRotated(-40, 1, 0, 0);
+        glRotated(-15, 0, 0, 1);
+        glTranslated(-32.0 * map.width, -32.0 * map.height, 0);
+    } else {
+        glTranslated(0, 0, -view.distance);
+        glRotated(-view.xAngle, 1, 0, 0);
+        glRotated(-view.zAngle, 0, 0, 1);
+        glTranslated(-64 * view.cellX, -64 * view.cellY * std::cos(view.xAngle / 57.325), 0);
+    }
     const GLfloat light[4] = {static_cast<GLfloat>(32 * map.width), 100, 256, 1};
     glLightfv(GL_LIGHT0, GL_POSITION, light);
     compiled ? map.Draw() : map.DrawCells();
@@ -44,17 +60,13 @@ std::vector<unsigned char> Render(const Map& map, bool compiled) {
     return pixels;
 }
 
+// Walls round the edge and scattered inside.
 std::string SquareMap(int side) {
-    std::string xml = "<Map><Width>" + std::to_string(side) + "</Width><Height>" + std::to_string(side) +
-                      "</Height><GrassT>moss</GrassT><WallT>cobble</WallT>";
-    for (int y = 0; y < side; y++) {
-        xml += "<Row>";
+    std::vector<std::string> rows(side, std::string(side, '.'));
+    for (int y = 0; y < side; y++)
         for (int x = 0; x < side; x++)
-            xml += x == 0 || y == 0 || x == side - 1 || y == side - 1 || (x * y) % 7 == 3 ? "<Cell>Wall</Cell>"
-                                                                                         : "<Cell>Grass</Cell>";
-        xml += "</Row>";
-    }
-    return xml + "</Map>";
+            if (x == 0 || y == 0 || x == side - 1 || y == side - 1 || (x * y) % 7 == 3) rows[y][x] = '#';
+    return MapFileText(MapFromRows(rows, kMoss, kCobble));
 }
 
 TEST(MapDrawing, CompiledCellsDrawTheSamePixels) {
@@ -65,11 +77,15 @@ TEST(MapDrawing, CompiledCellsDrawTheSamePixels) {
         SCOPED_TRACE(name);
         Map map(name.c_str());
         ASSERT_EQ(map.LoadMap(), 1) << map.Error();
-        const std::vector<unsigned char> compiled = Render(map, true);
-        const std::vector<unsigned char> cells = Render(map, false);
-        EXPECT_TRUE(compiled == cells);
-        // Something was drawn: not every pixel is the clear colour.
-        EXPECT_NE(std::count(cells.begin(), cells.end(), 0), static_cast<long>(cells.size()));
+        // Whole; near a corner, looking down and far across; the middle, turned.
+        const View views[] = {
+            {0, 0, 0, -1, 0}, {1024, 0, 0, 3, 1}, {4096, 90, 0, 3, 1}, {2048, 45, 135, map.width / 2.0, map.height / 2.0}};
+        for (const View& view : views) {
+            const std::vector<unsigned char> cells = Render(map, view, false);
+            EXPECT_TRUE(Render(map, view, true) == cells) << "view at " << view.cellX << ", " << view.xAngle;
+            // Something was drawn: not every pixel is the clear colour.
+            EXPECT_NE(std::count(cells.begin(), cells.end(), 0), static_cast<long>(cells.size()));
+        }
         map.FreeTextures();
     }
 }

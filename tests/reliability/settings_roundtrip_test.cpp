@@ -2,18 +2,13 @@
 // lost at the next start. Each case is a file that once came back broken.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <string>
 #include <tuple>
 
 #include "headless_world.h"
-#include "settings.h"
+#include "settings_support.h"
 
 namespace {
-
-std::array<int, 6> Values(const Settings& s) {
-    return {s.screenWidth, s.screenHeight, s.screenColor, s.engineDistance, s.engineXAngle, s.engineZAngle};
-}
 
 // A file cut short by zero bytes: the parser reads up to the first one.
 const char kCutShort[] = "<settings><w>1<?x v=\"1\0\0\"?><ScreenWidth>9</ScreenWidth></settings>";

@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "Engine/engine.h"
+#include "Engine/mapfile.h"
 #include "Engine/snake.h"
+#include "Engine/texturelist.h"
 #include "MenuPages/mainpage.h"
 #include "MenuPages/optionspage.h"
 #include "MenuPages/startpage.h"
@@ -21,8 +23,8 @@ namespace {
 using platform::Frame;
 using platform::HeadlessPlatform;
 
-const PageRect k640x480 = {150, 50, 300, 100}, k1280x960 = {750, 50, 900, 100};
-const PageRect k16Bits = {150, 150, 300, 200}, k24Bits = {350, 150, 500, 200};
+const PageRect k640x480 = kScreenSizeChoices[0].rect, k1280x960 = kScreenSizeChoices[3].rect;
+const PageRect k16Bits = kColourDepthChoices[0].rect, k24Bits = kColourDepthChoices[1].rect;
 
 std::vector<int> Mode(const HeadlessPlatform& b) {
     return {b.ModeInForce().width, b.ModeInForce().height, b.ModeInForce().bitsPerPixel};
@@ -35,7 +37,7 @@ void RunThrough(HeadlessPlatform& b, std::vector<PageRect> menu = {},
     size_t visits = 0;
     EXPECT_EQ(RunScripted(b, [&](HeadlessPlatform& p, int calls) {
                   if (dynamic_cast<MainPage*>(currentPage)) {
-                      if (calls == 0) ClickInside(p, visits < menu.size() ? menu[visits++] : MainPage::kQuitButton);
+                      if (calls == 0) ClickInside(p, visits < menu.size() ? menu[visits++] : kQuitButton);
                   } else if (act && !dynamic_cast<startPage*>(currentPage)) {
                       act(p, calls);
                   }
@@ -61,7 +63,7 @@ TEST_F(SettingsProgram, FirstRunWritesTheDesktopModeAndDefaultCamera) {
 // Pure blue pixels lie only on the sides of `rects` (page coordinates scaled
 // to the frame), and every side shows.
 void ExpectOutlines(const Frame& f, const std::vector<PageRect>& rects) {
-    const double sx = f.width / 1024.0, sy = f.height / 768.0;
+    const double sx = f.width / double(kPageWidth), sy = f.height / double(kPageHeight);
     auto blue = [&](int x, int y) {
         const std::uint8_t* p = f.Pixel(x, y);
         return p[0] < 8 && p[1] < 8 && p[2] > 247;
@@ -98,7 +100,7 @@ TEST_F(SettingsProgram, OptionsPageClicksAndOutlines) {
     dir.Write("Settings.xml", SettingsFile({1280, 960, 24, -5, -45, -90}));
     dir.Write("Textures/OptionsPage.txu", std::string(kTextureFileBytes, '\x80'));  // grey: only outlines are blue
     std::vector<Frame> frames;
-    RunThrough(backend, {MainPage::kOptionsButton}, [&](HeadlessPlatform& b, int frame) {
+    RunThrough(backend, {kOptionsButton}, [&](HeadlessPlatform& b, int frame) {
         frames.push_back(b.LastFrame());
         EXPECT_EQ(Mode(b), (std::vector<int>{1280, 960, 24}));
         if (frame == 0) {
@@ -111,7 +113,7 @@ TEST_F(SettingsProgram, OptionsPageClicksAndOutlines) {
         if (frame == 1) {
             EXPECT_EQ(Values(*GameSettings), (SixValues{1280, 960, 24, -5, -45, -90}));
         }
-        const PageRect clicks[] = {k640x480, k16Bits, OptionsPage::kBackButton};
+        const PageRect clicks[] = {k640x480, k16Bits, kBackButton};
         if (frame < 4) ClickInside(b, clicks[frame - 1]);
     });
     ASSERT_EQ(frames.size(), 4u);
@@ -129,18 +131,14 @@ TEST_F(SettingsProgram, OptionsPageClicksAndOutlines) {
 
 // Level 1 on a 4 by 4 field, played along a cycle through all its cells
 // (rightwards on odd rows, leftwards on even rows, back down column 1), so
-// the snake never bites itself and passes every food. Level 2 is abandoned.
-TEST_F(SettingsProgram, CameraOfACompletedLevelStaysWhileAnAbandonedOneReachesTheFile) {
+// the snake never bites itself and passes every food. Level 2 starts with
+// level 1's camera and is abandoned.
+TEST_F(SettingsProgram, CameraCarriesFromACompletedLevelIntoTheNextAndTheFile) {
     backend.SetDesktopMode({640, 480, 32});  // small frames: this run draws hundreds
-    std::string map = "<Map><Width>6</Width><Height>6</Height><GrassT>grass</GrassT><WallT>wall</WallT>";
-    for (int y = 0; y < 6; ++y) {
-        map += "<Row>";
-        for (int x = 0; x < 6; ++x) map += x % 5 && y % 5 ? "<Cell>Grass</Cell>" : "<Cell>Wall</Cell>";
-        map += "</Row>";
-    }
-    dir.Write("Maps/Level1.map", map + "</Map>");
+    const std::vector<std::string> rows = {"######", "#....#", "#....#", "#....#", "#....#", "######"};
+    dir.Write("Maps/Level1.map", MapFileText(MapFromRows(rows, kGrass, kHedge)));
     int levelOneAngle = 0;
-    RunThrough(backend, {MainPage::kPlayButton}, [&](HeadlessPlatform& b, int call) {
+    RunThrough(backend, {kPlayButton}, [&](HeadlessPlatform& b, int call) {
         auto* game = dynamic_cast<Engine*>(currentPage);
         if (!game) return;
         if (game->level != 1) {
@@ -160,7 +158,7 @@ TEST_F(SettingsProgram, CameraOfACompletedLevelStaysWhileAnAbandonedOneReachesTh
         }
     });
     EXPECT_EQ(levelOneAngle, 5);
-    EXPECT_EQ(dir.Read("Settings.xml"), SettingsFile({640, 480, 32, 2080, 55, 5}));
+    EXPECT_EQ(dir.Read("Settings.xml"), SettingsFile({640, 480, 32, 2080, 55, 10}));
 }
 
 }  // namespace

@@ -39,10 +39,10 @@ TEST(ProgramTest, SplashForTwoSecondsThenMenuUntilQuit) {
     // releases and keys.
     EXPECT_EQ(RunScripted(os, [](HeadlessPlatform& p, int calls) {
                   if (calls == 0) {
-                      ClickInside(p, MainPage::kQuitButton, Showing<startPage>() ? 0 : 1);
+                      ClickInside(p, kQuitButton, Showing<startPage>() ? 0 : 1);
                       p.PostKeyDown(VK_ESCAPE);
                   } else if (calls == 2) {
-                      ClickInside(p, MainPage::kQuitButton);
+                      ClickInside(p, kQuitButton);
                   }
               }),
               0);
@@ -72,8 +72,8 @@ TEST(ProgramTest, CloseAndSeveralRequestsInOnePump) {
     } cases[] = {
         {"close on splash", true, {}, {"start"}},
         {"close on menu", false, {}, {"start", "main"}},
-        {"play then options", false, {MainPage::kPlayButton, MainPage::kOptionsButton}, {"start", "main", "other"}},
-        {"options then quit", false, {MainPage::kOptionsButton, MainPage::kQuitButton}, {"start", "main"}},
+        {"play then options", false, {kPlayButton, kOptionsButton}, {"start", "main", "other"}},
+        {"options then quit", false, {kOptionsButton, kQuitButton}, {"start", "main"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -92,6 +92,27 @@ TEST(ProgramTest, CloseAndSeveralRequestsInOnePump) {
     }
 }
 
+// Losing activation minimises the window and gives the desktop its mode
+// back; regaining it restores the window in the game's mode. The menu keeps
+// running throughout.
+TEST(ProgramTest, LosingAndRegainingActivation) {
+    ScopedGameDir dir;
+    dir.Write("Settings.xml", SettingsFile({320, 240, 32, 2048, 45, 0}));
+    HeadlessPlatform os;
+    os.SetDesktopMode({640, 480, 24});
+    os.SetOfferedModes({{320, 240, 32}});
+    std::vector<std::pair<bool, int>> seen;  // minimised, width of the mode in force
+    EXPECT_EQ(RunScripted(os, [&](HeadlessPlatform& p, int calls) {
+                  if (!Showing<MainPage>()) return;
+                  seen.push_back({p.WindowMinimized(), p.ModeInForce().width});
+                  if (calls == 0) p.Post({WM_ACTIVATE, 0, 0});
+                  if (calls == 1) p.Post({WM_ACTIVATE, 1, 0});
+                  if (calls == 2) p.PostClose();
+              }),
+              0);
+    EXPECT_EQ(seen, (std::vector<std::pair<bool, int>>{{false, 320}, {true, 640}, {false, 320}}));
+}
+
 // A display whose window or pixel format fails a number of times, noting
 // whether a window was left over when the next one was asked for.
 struct FailingPlatform : HeadlessPlatform {
@@ -107,7 +128,7 @@ struct FailingPlatform : HeadlessPlatform {
 };
 
 // One failure: the first message, a fresh second attempt in the desktop
-// mode, which the settings keep. Two: the second message and exit status 0,
+// mode, which the settings keep with the player's camera. Two: the second message and exit status 0,
 // with the settings file untouched.
 TEST(ProgramTest, GraphicsFallback) {
     const std::string first = "Failed to init graphics. Trying default settings.";
@@ -125,7 +146,7 @@ TEST(ProgramTest, GraphicsFallback) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ScopedGameDir dir;
-        const std::string file = SettingsFile({c.width, c.height, 32, 2048, 45, 0});
+        const std::string file = SettingsFile({c.width, c.height, 32, 3008, 60, -15});
         dir.Write("Settings.xml", file);
         FailingPlatform os;
         os.SetOfferedModes({{320, 240, 32}});
@@ -146,7 +167,7 @@ TEST(ProgramTest, GraphicsFallback) {
         EXPECT_FALSE(os.windowLeftOver);
         const bool started = c.messages.size() == 1;
         EXPECT_EQ(std::vector<int>({width, mode}), std::vector<int>(2, started ? 640 : 0));
-        EXPECT_EQ(dir.Read("Settings.xml"), started ? SettingsFile({640, 480, 32, 2048, 45, 0}) : file);
+        EXPECT_EQ(dir.Read("Settings.xml"), started ? SettingsFile({640, 480, 32, 3008, 60, -15}) : file);
     }
 }
 

@@ -11,6 +11,7 @@
 #include "MenuPages/gameoverpage.h"
 #include "MenuPages/mainpage.h"
 #include "MenuPages/optionspage.h"
+#include "MenuPages/pagelayout.h"
 #include "MenuPages/startpage.h"
 #include "globals.h"
 #include "headless.h"
@@ -49,7 +50,7 @@ struct ProgramDriver {
         PageBase* seen = nullptr;
         long engineSteps = -1;
         int menus = 0;
-        bool closing = false;
+        bool closing = false, seenFinishing = false;
         auto close = [&] {
             closing = true;
             backend.PostClose();
@@ -59,15 +60,19 @@ struct ProgramDriver {
         });
         backend.SetPumpCallback([&](platform::HeadlessPlatform& b) {
             if (closing) return;
-            if (currentPage != seen) {
+            // A new page may reuse the address of one just freed; it still
+            // starts unfinished.
+            const bool newPage = currentPage != seen || (seenFinishing && currentPage && !currentPage->finishRun);
+            seenFinishing = currentPage && currentPage->finishRun;
+            if (newPage) {
                 seen = currentPage;
                 engineSteps = -1;
                 pages.push_back(PageName(currentPage));
                 if (onPage) onPage(pages.back());
                 if (pages.back() == "menu" && menus++ == games) return close();
                 if (pages.back() == "menu")  // the middle of the play button, in client pixels
-                    return b.PostClick((MainPage::kPlayButton.x1 + MainPage::kPlayButton.x2) / 2 * ScreenWidth / 1024,
-                                       (MainPage::kPlayButton.y1 + MainPage::kPlayButton.y2) / 2 * ScreenHeight / 768);
+                    return b.PostClick((kPlayButton.x1 + kPlayButton.x2) / 2 * ScreenWidth / kPageWidth,
+                                       (kPlayButton.y1 + kPlayButton.y2) / 2 * ScreenHeight / kPageHeight);
             }
             auto* engine = dynamic_cast<Engine*>(currentPage);
             if (!engine || engine->Steps() == engineSteps) return;

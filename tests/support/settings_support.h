@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "MenuPages/pagerect.h"
+#include "MenuPages/pagelayout.h"
 #include "globals.h"
 #include "headless.h"
 #include "run_program.h"
@@ -32,7 +32,7 @@ inline std::string SettingsFile(const SixValues& v) {
 // A release at a page position, sent as the client pixel (rounded up) that
 // the window procedure's truncation maps back onto it.
 inline void ClickPage(platform::HeadlessPlatform& os, int x, int y, int button = 0) {
-    os.PostClick((x * ScreenWidth + 1023) / 1024, (y * ScreenHeight + 767) / 768, button);
+    os.PostClick((x * ScreenWidth + kPageWidth - 1) / kPageWidth, (y * ScreenHeight + kPageHeight - 1) / kPageHeight, button);
 }
 inline void ClickInside(platform::HeadlessPlatform& os, const PageRect& r, int button = 0) {
     ClickPage(os, (r.x1 + r.x2) / 2, (r.y1 + r.y2) / 2, button);

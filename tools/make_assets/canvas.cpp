@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr float kUnitsX = kPageWidth / 256, kUnitsY = kPageHeight / 256;
+constexpr float kUnitsX = kPageWidth / 256.0f, kUnitsY = kPageHeight / 256.0f;
 // Glyphs are drawn this much narrower than tall so they look right once the
 // picture is stretched 4:3 wider.
 constexpr float kGlyphWidthScale = kUnitsY / kUnitsX;

@@ -7,10 +7,9 @@
 #include <functional>
 #include <string>
 
+#include "MenuPages/pagelayout.h"
 #include "image.h"
 #include "lettering.h"
-
-constexpr float kPageWidth = 1024, kPageHeight = 768;
 
 struct Rect {
     float x1, y1, x2, y2;
@@ -18,6 +17,11 @@ struct Rect {
     float CenterY() const { return (y1 + y2) / 2; }
     Rect Inset(float dx, float dy) const { return {x1 + dx, y1 + dy, x2 - dx, y2 - dy}; }
 };
+
+// The area of a button the game takes clicks in.
+constexpr Rect Area(const PageRect& r) {
+    return {float(r.x1), float(r.y1), float(r.x2), float(r.y2)};
+}
 
 // Signed distance in page units from a point to a shape's rim, negative inside.
 using Shape = std::function<float(float x, float y)>;

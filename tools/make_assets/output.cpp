@@ -4,6 +4,8 @@
 #include <memory>
 #include <vector>
 
+#include "MenuPages/pagelayout.h"
+
 namespace {
 
 bool WriteFile(const std::string& path, const std::string& header, const std::vector<std::uint8_t>& bytes)
@@ -18,7 +20,7 @@ bool WriteFile(const std::string& path, const std::string& header, const std::ve
 
 Image StretchedPage(const Image& page)
 {
-    Image screen(1024, 768);
+    Image screen(kPageWidth, kPageHeight);
     const float sx = float(page.Width()) / screen.Width(), sy = float(page.Height()) / screen.Height();
     for (int y = 0; y < screen.Height(); ++y)
         for (int x = 0; x < screen.Width(); ++x)

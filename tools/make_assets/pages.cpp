@@ -10,28 +10,16 @@
 
 namespace {
 
-// The game's click rectangles, in page coordinates.
-constexpr Rect kPlay{700, 20, 1000, 60};
-constexpr Rect kOptions{700, 80, 1000, 120};
-constexpr Rect kQuit{700, 710, 1000, 750};
-
-struct Choice {
-    const char* label;
-    Rect area;
-};
-// Thin spaces around the times sign keep the longest label readable.
-const Choice kScreenSizes[] = {
-    {"640\u2009×\u2009480", {150, 50, 300, 100}},
-    {"800\u2009×\u2009600", {350, 50, 500, 100}},
-    {"1024\u2009×\u2009768", {550, 50, 700, 100}},
-    {"1280\u2009×\u2009960", {750, 50, 900, 100}},
-};
-const Choice kColourDepths[] = {
-    {"16 bits", {150, 150, 300, 200}},
-    {"24 bits", {350, 150, 500, 200}},
-    {"32 bits", {550, 150, 700, 200}},
-};
-constexpr Rect kBack = kQuit;
+// Labels of the options page's choices, from the values they choose. Thin
+// spaces around the times sign keep the longest label readable.
+std::string SizeLabel(const ScreenSizeChoice& c)
+{
+    return std::to_string(c.width) + "\u2009×\u2009" + std::to_string(c.height);
+}
+std::string DepthLabel(const ColourDepthChoice& c)
+{
+    return std::to_string(c.bits) + " bits";
+}
 
 constexpr float kTau = 6.2831853f;
 
@@ -139,9 +127,9 @@ Image MakeMainPage(const Lettering& lettering)
     Snake(canvas, Wave(560, 470, 11, 44, 45, 2.0f), 33);
     canvas.Sphere(640, 560, 28, kFood);
     canvas.Text("Arrow keys steer  ·  Esc leaves the game", {40, 660, 640, 710}, 34, kCreamStyle);
-    GoldButton(canvas, kPlay, "PLAY");
-    GoldButton(canvas, kOptions, "OPTIONS");
-    Button(canvas, kQuit, "QUIT", Hex(0xf6a58a), Hex(0xc0452a), kDarkLabel, 32);
+    GoldButton(canvas, Area(kPlayButton), "PLAY");
+    GoldButton(canvas, Area(kOptionsButton), "OPTIONS");
+    Button(canvas, Area(kQuitButton), "QUIT", Hex(0xf6a58a), Hex(0xc0452a), kDarkLabel, 32);
     return picture;
 }
 
@@ -159,22 +147,22 @@ Image MakeOptionsPage(const Lettering& lettering)
     canvas.Text("SCREEN SIZE", {150, 12, 900, 46}, 28, caption);
     canvas.Text("COLOUR DEPTH", {150, 112, 900, 146}, 28, caption);
     const TextStyle label{kCream, Hex(0xe6dcc0), {}, 0, 0};
-    auto plates = [&](const auto& choices) {
+    auto plates = [&](const auto& choices, auto labelOf) {
         float em = 30;
-        for (const Choice& choice : choices)
-            em = std::min(em, canvas.FitText(choice.label, choice.area.Inset(11, 12), 32));
-        for (const Choice& choice : choices) {
-            const Rect plate = choice.area.Inset(6, 5);
+        for (const auto& choice : choices)
+            em = std::min(em, canvas.FitText(labelOf(choice), Area(choice.rect).Inset(11, 12), 32));
+        for (const auto& choice : choices) {
+            const Rect plate = Area(choice.rect).Inset(6, 5);
             canvas.Fill(RoundedBox(plate, 10), VerticalGradient(plate.y1, kLeaf, plate.y2, kLeafDark));
             canvas.Fill(RoundedBox(plate.Inset(4, 2), 8), Solid(Hex(0xffffff)), 0.08f);
-            canvas.Text(choice.label, plate, em, label);
+            canvas.Text(labelOf(choice), plate, em, label);
         }
     };
-    plates(kScreenSizes);
-    plates(kColourDepths);
+    plates(kScreenSizeChoices, SizeLabel);
+    plates(kColourDepthChoices, DepthLabel);
     Title(canvas, {262, 300, 762, 470});
     canvas.Text("Your choices take effect the next time the game starts", {90, 500, 934, 550}, 34, kCreamStyle);
-    GoldButton(canvas, kBack, "BACK");
+    GoldButton(canvas, Area(kBackButton), "BACK");
     return picture;
 }
 

@@ -7,11 +7,18 @@
 // last line is row 0, nearest to the viewer, the first column is column 0.
 //
 // Usage: make_maps OUTPUT_FOLDER LAYOUT...
+#include <algorithm>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "Engine/gamefiles.h"
+#include "Engine/mapfile.h"
+#include "Engine/rules.h"
+#include "Engine/texturelist.h"
 
 namespace {
 
@@ -21,12 +28,14 @@ struct Layout {
     std::vector<std::string> rows;  // as drawn: first line is the far edge
 };
 
-const size_t kMaxSide = 128;
-const size_t kMaxTextureName = 15;
-
 bool Fail(const std::string& where, const std::string& message) {
     std::cerr << where << ": " << message << "\n";
     return false;
+}
+
+template <size_t N>
+bool Known(const std::string& name, const char* const (&names)[N]) {
+    return std::find(std::begin(names), std::end(names), name) != std::end(names);
 }
 
 bool ReadLayout(const std::string& path, Layout* out) {
@@ -41,8 +50,8 @@ bool ReadLayout(const std::string& path, Layout* out) {
         std::string key, value;
         words >> key >> value;
         if (key == "floor" || key == "wall") {
-            if (value.empty() || value.size() > kMaxTextureName)
-                return Fail(where, "texture name must have 1 to 15 characters");
+            if (key == "floor" ? !Known(value, kFloorTextures) : !Known(value, kWallTextures))
+                return Fail(where, "no " + key + " texture is called \"" + value + "\"");
             (key == "floor" ? out->floor : out->wall) = value;
             continue;
         }
@@ -54,26 +63,10 @@ bool ReadLayout(const std::string& path, Layout* out) {
         out->rows.push_back(line);
     }
     if (out->floor.empty() || out->wall.empty()) return Fail(path, "needs both a floor and a wall line");
-    if (out->rows.empty() || out->rows.size() > kMaxSide || out->rows[0].size() > kMaxSide)
-        return Fail(path, "the grid must be 1 to 128 cells each way");
+    const size_t maxSide = kMaxMapSide;
+    if (out->rows.empty() || out->rows.size() > maxSide || out->rows[0].size() > maxSide)
+        return Fail(path, "the grid must be 1 to " + std::to_string(maxSide) + " cells each way");
     return true;
-}
-
-std::string MapXml(const Layout& layout) {
-    std::ostringstream xml;
-    xml << "<Map>\n"
-        << "  <Width>" << layout.rows[0].size() << "</Width>\n"
-        << "  <Height>" << layout.rows.size() << "</Height>\n"
-        << "  <GrassT>" << layout.floor << "</GrassT>\n"
-        << "  <WallT>" << layout.wall << "</WallT>\n";
-    // The file lists row 0 first; the layout draws it last.
-    for (auto row = layout.rows.rbegin(); row != layout.rows.rend(); ++row) {
-        xml << "  <Row>";
-        for (char c : *row) xml << (c == '#' ? "<Cell>Wall</Cell>" : "<Cell>Grass</Cell>");
-        xml << "</Row>\n";
-    }
-    xml << "</Map>\n";
-    return xml.str();
 }
 
 // "data/levels/level07.txt" is level 7; 0 when the name holds no number.
@@ -106,9 +99,9 @@ int main(int argc, char** argv) {
             status = 1;
             continue;
         }
-        const std::string target = folder + "/Level" + std::to_string(level) + ".map";
+        const std::string target = folder + "/" + LevelMapName(level) + ".map";
         std::ofstream out(target, std::ios::binary | std::ios::trunc);
-        out << MapXml(layout);
+        out << MapFileText(MapFromRows(layout.rows, layout.floor, layout.wall));
         if (!out.flush()) {
             Fail(target, "cannot be written");
             status = 1;

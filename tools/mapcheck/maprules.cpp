@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "Engine/rules.h"
+
 namespace {
 
 const int kSteps[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
@@ -50,12 +52,12 @@ void CheckOuterWalls(const MapFileData& map, std::vector<std::string>* out) {
         }
 }
 
-// The snake starts on (1, 1) to (3, 1); returns false when it cannot.
+// Returns false when the snake cannot start.
 bool CheckStart(const MapFileData& map, std::vector<std::string>* out) {
     bool ok = true;
-    for (int x = 1; x <= 3; x++)
-        if (!IsFloor(map, x, 1)) {
-            out->push_back(CellName(x, 1) + ": start: the snake starts here, it must be floor");
+    for (const StartCell& c : kStartCells)
+        if (!IsFloor(map, c.x, c.y)) {
+            out->push_back(CellName(c.x, c.y) + ": start: the snake starts here, it must be floor");
             ok = false;
         }
     return ok;
@@ -63,7 +65,7 @@ bool CheckStart(const MapFileData& map, std::vector<std::string>* out) {
 
 void CheckConnected(const MapFileData& map, std::vector<std::string>* out) {
     std::vector<int> region(static_cast<size_t>(map.width) * map.height, 0);
-    Flood(map, 1, 1, 1, &region);
+    Flood(map, kStartCells[0].x, kStartCells[0].y, 1, &region);
     int mark = 1;
     for (int y = 0; y < map.height; y++)
         for (int x = 0; x < map.width; x++) {
@@ -89,11 +91,10 @@ void CheckRoom(const MapFileData& map, int level, std::vector<std::string>* out)
     int floor = 0;
     for (int y = 0; y < map.height; y++)
         for (int x = 0; x < map.width; x++) floor += IsFloor(map, x, y);
-    const int target = 5 * level + 5;
-    // One cell beyond the target: food is placed once more after the last meal.
-    if (floor < target + 1)
+    const int target = TargetLength(level);
+    if (floor < MinFloorCells(level))
         out->push_back("floor count: " + std::to_string(floor) + " floor cells, level " + std::to_string(level) +
-                       " needs at least " + std::to_string(target + 1));
+                       " needs at least " + std::to_string(MinFloorCells(level)));
     // A snake that fills more than half the field has no room left to turn.
     else if (floor < 2 * target)
         out->push_back("room: " + std::to_string(floor) + " floor cells leave too little room for a snake of " +
