@@ -24,7 +24,7 @@ if(TRAMOX_TESTS)
       add_executable(${target} ${sources} ${TRAMOX_TEST_SUPPORT})
       # OSMesa first, so that GLU's calls reach the off-screen context.
       target_link_libraries(${target} PRIVATE tramox_headless PkgConfig::OSMESA PkgConfig::GLU GTest::gtest GTest::gtest_main)
-      foreach(data tramox_assets tramox_maps)
+      foreach(data tramox_assets tramox_maps tramox_sounds)
         if(TARGET ${data})
           add_dependencies(${target} ${data})
         endif()
