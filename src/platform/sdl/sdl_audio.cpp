@@ -13,12 +13,8 @@ namespace {
 
 // How long past a sound's length a wait gives the device to take the last
 // samples; a device that stalls must not hang the game.
-const long kStallMs = 500;
+const std::chrono::milliseconds kStall(500);
 
-long Now() {
-    using namespace std::chrono;
-    return static_cast<long>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
-}
 
 // The sound libraries under SDL write several lines of their own when there
 // is no sound card; the one line the game prints says enough.
@@ -114,13 +110,15 @@ const std::vector<Uint8>& SdlAudio::Samples(const std::string& path) {
 }
 
 void SdlAudio::WaitUntilPlayed(size_t bytes) {
+    using namespace std::chrono;
     const size_t bytesPerSecond = size_t(SDL_AUDIO_BITSIZE(spec_.format) / 8) * spec_.channels * size_t(spec_.freq);
-    const long end = Now() + static_cast<long>(bytes * 1000 / bytesPerSecond);
+    const steady_clock::time_point end = steady_clock::now() + microseconds(bytes * 1000000 / bytesPerSecond);
     // The clock says when the sound has played; the queue, that the device
     // has really taken all of it.
-    for (long now = Now(); now < end + kStallMs; now = Now()) {
+    for (steady_clock::time_point now = steady_clock::now(); now < end + kStall; now = steady_clock::now()) {
         if (now >= end && SDL_GetQueuedAudioSize(device_) == 0) return;
-        SDL_Delay(static_cast<Uint32>(std::clamp(end - now, 1L, 10L)));
+        const long left = static_cast<long>(ceil<milliseconds>(end - now).count());
+        SDL_Delay(static_cast<Uint32>(std::clamp(left, 1L, 10L)));
     }
 }
 
