@@ -79,7 +79,7 @@ TEST(SoundFiles, EachIsShortCleanAndShapedForItsMoment) {
 
 TEST(SoundFiles, EveryRunMakesTheSameBytesAndAFolderThatCannotBeWrittenFails) {
     ScopedGameDir scratch;
-    const std::string tool = TRAMOX_BINARY_DIR "/tools/make_sounds ";
+    const std::string tool = TRAMOX_MAKE_SOUNDS " ";
     ASSERT_EQ(std::system((tool + scratch.path()).c_str()), 0);
     for (const char* name : sounds::kFiles) {
         SCOPED_TRACE(name);
