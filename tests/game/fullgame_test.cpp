@@ -2,10 +2,13 @@
 // the congratulations picture, and into the snake's own body.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "Engine/food.h"
 #include "Engine/map.h"
 #include "Engine/snake.h"
 #include "Engine/snakeelement.h"
+#include "Sound/soundfiles.h"
 #include "game_fixture.h"
 
 namespace {
@@ -69,6 +72,67 @@ TEST(FullGame, SteeringIntoTheBodyEndsTheGame) {
     EXPECT_EQ(std::vector<std::string>(sounds.end() - 2, sounds.end()),
               (std::vector<std::string>{"Ouch.wav", "GameOver.wav"}));
     EXPECT_EQ(framesOfBitingStep, 0) << "the biting step draws nothing";
+}
+
+// Sound files change what is heard, never how the game runs: without them, or
+// with files that hold no sound, a game plays frame for frame as with the real
+// ones, only without the waits for the sounds the game waits on.
+TEST(FullGame, SoundFilesChangeOnlyTheWaits) {
+    struct Run {
+        std::vector<std::string> pages;
+        std::string sounds;
+        std::uint64_t frames = 1469598103934665603u;  // FNV-1a of every level frame
+        long now = 0, waited = 0;
+    };
+    auto play = [](std::string (*damage)(const std::string& wav)) {
+        SmallProgram p;
+        p.driver.steer = [&](const Engine& e) { return p.player.Choose(e); };
+        p.driver.maxSteps = 100;
+        Run run;
+        p.driver.frame = [&](const platform::Frame& f) {
+            for (std::uint8_t byte : f.rgba) run.frames = (run.frames ^ byte) * 1099511628211u;
+        };
+        for (const char* name : sounds::kFiles) {
+            const std::string file = std::string(sounds::kFolder) + "/" + name, wav = p.dir.Read(file);
+            p.dir.Remove(file);
+            if (damage) p.dir.Write(file, damage(wav));
+        }
+        EXPECT_EQ(p.driver.Run(p.backend), 0);
+        EXPECT_TRUE(p.backend.MessageBoxes().empty());
+        run.pages = p.driver.pages;
+        run.sounds = SoundLog(p.backend);
+        run.now = p.backend.Now();
+        // What a player waits for: each awaited file's samples at its byte rate.
+        for (const platform::SoundRecord& r : p.backend.Sounds()) {
+            const std::string wav = p.dir.Read(r.path);
+            if (r.async || wav.size() < 44) continue;
+            const unsigned char* rate = reinterpret_cast<const unsigned char*>(wav.data()) + 28;
+            run.waited += long((wav.size() - 44) * 1000 / (rate[0] | rate[1] << 8 | rate[2] << 16));
+        }
+        return run;
+    };
+    const Run heard = play([](const std::string& wav) { return wav; });
+    // The play button's sound and the first level's end are waited for.
+    ASSERT_EQ(heard.pages, (std::vector<std::string>{"start", "menu", "level 1", "level 2"}));
+    ASSERT_GT(heard.waited, 0);
+
+    const struct {
+        const char* files;
+        std::string (*damage)(const std::string& wav);
+    } cases[] = {
+        {"missing", nullptr},
+        {"empty", [](const std::string&) { return std::string(); }},
+        {"not WAV", [](const std::string&) { return std::string("RIFF, but not really"); }},
+        {"cut after the header", [](const std::string& wav) { return wav.substr(0, 44); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.files);
+        const Run silent = play(c.damage);
+        EXPECT_EQ(silent.pages, heard.pages);
+        EXPECT_EQ(silent.sounds, heard.sounds);
+        EXPECT_EQ(silent.frames, heard.frames);
+        EXPECT_EQ(silent.now, heard.now - heard.waited);
+    }
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Desktop smoke test: the real game binary, under a virtual X server, gets
 # past its two-second splash to the main menu, shows a picture that is not
-# blank, and on SIGTERM shuts down normally (status 0, settings written).
+# blank, plays its start sound (into a file, through SDL's disk driver), and
+# on SIGTERM shuts down normally (status 0, settings written).
 # With --openbox it runs under that window manager and also switches to
 # another window and back: the game must minimise, then come back showing
 # its picture.
@@ -24,7 +25,7 @@ screenshot=$PWD/desktop_smoke_screen.ppm
 # one this screen refuses).
 work=$(mktemp -d "${TMPDIR:-/tmp}/tramox-smoke-XXXXXX")
 trap 'rm -rf "$work"' EXIT
-for folder in Textures Maps; do
+for folder in Textures Maps Sounds; do
   if [ -d "$game_dir/$folder" ]; then ln -s "$game_dir/$folder" "$work/$folder"; fi
 done
 cd "$work"
@@ -41,7 +42,8 @@ if [ -n "$window_manager" ]; then
   done
 fi
 
-"$tramox" > "$work/tramox.log" 2>&1 &
+heard=$work/heard.raw
+SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$heard "$tramox" > "$work/tramox.log" 2>&1 &
 pid=$!
 fail() {
   echo "desktop smoke: $*" >&2
@@ -97,5 +99,18 @@ status=0
 wait "$pid" || status=$?
 [ "$status" -eq 0 ] || fail "exit status $status after SIGTERM, expected 0"
 [ -s "$work/Settings.xml" ] || fail "no settings file written at exit"
+
+# The device takes the first sound's format, so the file reads as the start
+# sound does; with the silence before and after it cut away, what remains
+# must be that sound: its length and its loudness.
+start=$game_dir/Sounds/Start.wav
+raw=(-t raw -e signed -r "$(sox --i -r "$start")" -c "$(sox --i -c "$start")" -b "$(sox --i -b "$start")")
+sox "${raw[@]}" "$heard" "$work/heard.wav" silence 1 1 0.01% reverse silence 1 1 0.01% reverse ||
+  fail "no sound file written by the disk driver"
+rms() { sox "$1" -n stat 2>&1 | awk '/RMS +amplitude/ { print $3 }'; }
+awk -v heard="$(sox --i -D "$work/heard.wav")" -v made="$(sox --i -D "$start")" \
+    -v heardRms="$(rms "$work/heard.wav")" -v madeRms="$(rms "$start")" 'BEGIN {
+  exit !(heard > made - 0.05 && heard < made + 0.05 && heardRms > madeRms * 0.95 && heardRms < madeRms * 1.05) }' ||
+  fail "the sound heard is not the start sound: $(sox --i -D "$work/heard.wav") s, RMS $(rms "$work/heard.wav")"
 cat "$work/tramox.log"
-echo "desktop smoke: menu shown${window_manager:+, minimised and restored under $window_manager}, clean exit on SIGTERM"
+echo "desktop smoke: menu shown, start sound played${window_manager:+, minimised and restored under $window_manager}, clean exit on SIGTERM"

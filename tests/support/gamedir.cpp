@@ -8,6 +8,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "Sound/soundfiles.h"
+
 namespace fs = std::filesystem;
 
 ScopedGameDir::ScopedGameDir() {
@@ -16,7 +18,7 @@ ScopedGameDir::ScopedGameDir() {
     path_ = pattern;
     // Copies, not links: a test may damage its own files without touching
     // the build's game folder.
-    for (const char* folder : {"Textures", "Maps"}) {
+    for (const char* folder : {"Textures", "Maps", sounds::kFolder}) {
         fs::path from = fs::path(TRAMOX_GAME_DIR) / folder;
         if (fs::exists(from)) fs::copy(from, fs::path(path_) / folder, fs::copy_options::recursive);
     }

@@ -1,5 +1,5 @@
 // A private copy of the game folder for one test: a fresh temporary folder
-// whose Textures/ and Maps/ hold the built game data, made the working
+// whose Textures/, Maps/ and Sounds/ hold the built game data, made the working
 // directory for the test's lifetime. Files a test writes (Settings.xml, a
 // broken map) stay in it and vanish with it.
 #pragma once

@@ -244,6 +244,8 @@ bool SdlPlatform::BuildGlyphLists(unsigned base, int firstChar, int count) {
     return BuildGlyphListsFromSystemFont(base, firstChar, count);
 }
 
-void SdlPlatform::PlaySoundFile(const char*, bool) {}
+void SdlPlatform::PlaySoundFile(const char* path, bool async) {
+    audio_.Play(path, !async);
+}
 
 }  // namespace platform

@@ -1,5 +1,5 @@
 // The desktop backend: a full-screen SDL2 window with an OpenGL 1.x
-// compatibility context, SDL's event queue, the system clocks.
+// compatibility context, SDL's event queue and audio, the system clocks.
 #pragma once
 
 #include <SDL.h>
@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "sdl_audio.h"
 
 namespace platform {
 
@@ -60,6 +61,7 @@ private:
     // context goes, so the running page can still finish its drawing.
     bool destroyPending_ = false;
     std::deque<Message> queue_;
+    SdlAudio audio_;
 };
 
 }  // namespace platform
