@@ -17,7 +17,8 @@ if [ "${1:-}" != "--inside-x" ]; then
   exec xvfb-run -a -s "-screen 0 ${width}x${height}x24" "$0" --inside-x "$@"
 fi
 shift
-win_game=$1 probe=$2 screen_check=$3 button_point=$4 linux_tramox=$5
+win_game=$(realpath "$1") probe=$(realpath "$2") screen_check=$(realpath "$3")
+button_point=$(realpath "$4") linux_tramox=$(realpath "$5")
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/tramox-wine-XXXXXX")
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -30,9 +31,13 @@ cleanup() {
 trap cleanup EXIT
 started=$SECONDS
 log() { echo "wine smoke [$((SECONDS - started)) s]: $*"; }
+# The screenshots of a failed run stay in the working directory for a look.
 fail() {
   echo "wine smoke: $*" >&2
   [ ! -f "$run/game.log" ] || sed 's/^/  game: /' "$run/game.log" >&2
+  for shot in "$run"/*.ppm; do
+    [ ! -f "$shot" ] || cp "$shot" "$PWD/wine_smoke_$(basename "$run")_$(basename "$shot")"
+  done
   exit 1
 }
 
@@ -63,7 +68,7 @@ new_run() {
   run=$work/$1
   mkdir -p "$run"
   for folder in Textures Maps Sounds; do
-    if [ -d "$win_game/$folder" ]; then ln -s "$(cd "$win_game/$folder" && pwd)" "$run/$folder"; fi
+    if [ -d "$win_game/$folder" ]; then ln -s "$win_game/$folder" "$run/$folder"; fi
   done
   cp "$win_game/tramox.exe" "$run/"
 }
@@ -108,8 +113,11 @@ play_and_choose_options() {
   sleep 2
   local seen
   seen=$("$screen_check" "$run/level.ppm") || fail "the level is blank"
-  [[ "$seen" =~ red\ ([0-9]+),\ blue\ ([0-9]+) ]] || fail "no colour counts: $seen"
-  [ "${BASH_REMATCH[1]}" -ge 50 ] && [ "${BASH_REMATCH[2]}" -ge 50 ] ||
+  # The menu picture has red and blue in it too; a level is the board on a
+  # dark field.
+  [[ "$seen" =~ covers\ ([0-9]+)[.0-9]*%,\ red\ ([0-9]+),\ blue\ ([0-9]+) ]] || fail "no colour counts: $seen"
+  [ "${BASH_REMATCH[1]}" -ge 50 ] || fail "no level on the screen: $seen"
+  [ "${BASH_REMATCH[2]}" -ge 50 ] && [ "${BASH_REMATCH[3]}" -ge 50 ] ||
     fail "level 1 shows no red head and blue food: $seen"
   xdotool key Escape
   sleep 1
