@@ -22,7 +22,7 @@ button_point=$(realpath "$4") linux_tramox=$(realpath "$5")
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/tramox-wine-XXXXXX")
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-pid=
+pid= run=$work
 cleanup() {
   [ -z "$pid" ] || kill -KILL "$pid" 2>/dev/null || true
   wineserver -k 2>/dev/null || true
