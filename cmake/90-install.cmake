@@ -63,8 +63,10 @@ foreach(name tramox.6 changelog)
     DEPENDS ${TRAMOX_STAGED}/${name}
     VERBATIM)
 endforeach()
-add_custom_target(tramox_install_files ALL DEPENDS
+# Made with the game, so that a build of the game alone installs.
+add_custom_target(tramox_install_files DEPENDS
   ${TRAMOX_ICON_DIR}/256x256/apps/${TRAMOX_APP_ID}.png ${TRAMOX_STAGED}/tramox.6.gz ${TRAMOX_STAGED}/changelog.gz)
+add_dependencies(tramox tramox_install_files)
 
 install(TARGETS tramox RUNTIME DESTINATION ${TRAMOX_INSTALL_BINDIR})
 foreach(folder ${TRAMOX_DATA_FOLDERS})
