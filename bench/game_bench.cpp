@@ -17,6 +17,7 @@
 #include "documents.h"
 #include "headless_world.h"
 #include "report.h"
+#include "run_program.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 # The desktop backend's event translation is tested without a display, in
 # the platform tests.
 if(TARGET test_platform)
-  target_link_libraries(test_platform PRIVATE tramox_sdl)
+  target_link_libraries(test_platform PRIVATE tramox_sdl_events)
 endif()
 
 # Desktop smoke test: the real game under a virtual X server reaches its

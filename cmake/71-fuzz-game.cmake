@@ -4,7 +4,8 @@
 # coverage and sanitizers. The targets themselves come from 70-fuzz.cmake.
 if(TRAMOX_FUZZ)
   set(TRAMOX_FUZZ_GAME_TARGETS fuzz_map_file fuzz_settings_file)
-  add_library(tramox_fuzz_game STATIC ${TRAMOX_GAME_SOURCES} ${TRAMOX_HEADLESS_SOURCES})
+  add_library(tramox_fuzz_game STATIC ${TRAMOX_GAME_SOURCES} ${TRAMOX_HEADLESS_SOURCES} ${TRAMOX_LINUX_SOURCES})
+  target_sources(tramox_fuzz_game INTERFACE ${CMAKE_SOURCE_DIR}/src/platform/headless/default_backend.cpp)
   target_include_directories(tramox_fuzz_game PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/src/platform/headless)
   target_compile_options(tramox_fuzz_game PRIVATE ${TRAMOX_WARNINGS} -fsanitize=fuzzer-no-link,address,undefined
                          -fno-sanitize-recover=undefined)

@@ -13,7 +13,8 @@ if(TRAMOX_BENCH)
 
   # The game benchmarks drive the game as the tests do: a private game
   # folder, the off-screen backend and the test-side player.
-  set(TRAMOX_BENCH_GAME_SUPPORT ${CMAKE_SOURCE_DIR}/tests/support/gamedir.cpp ${CMAKE_SOURCE_DIR}/tests/game/autoplayer.cpp)
+  set(TRAMOX_BENCH_GAME_SUPPORT ${CMAKE_SOURCE_DIR}/tests/support/gamedir.cpp ${CMAKE_SOURCE_DIR}/tests/support/run_program.cpp
+      ${CMAKE_SOURCE_DIR}/tests/game/autoplayer.cpp)
   add_executable(game_bench bench/game_bench.cpp bench/documents.cpp ${TRAMOX_BENCH_GAME_SUPPORT})
   add_executable(soak_bench bench/soak_bench.cpp tests/reliability/soak_driver.cpp ${TRAMOX_BENCH_GAME_SUPPORT})
   foreach(target game_bench soak_bench)

@@ -2,7 +2,8 @@
 # off-screen backend with the test-side player. Made on request only:
 #   cmake --build <build> --target docs_screenshots
 # writes docs/screenshots/*.png, which are committed.
-add_executable(screenshots tools/screenshots/main.cpp tests/support/gamedir.cpp tests/game/autoplayer.cpp)
+add_executable(screenshots tools/screenshots/main.cpp tests/support/gamedir.cpp tests/support/run_program.cpp
+  tests/game/autoplayer.cpp)
 target_include_directories(screenshots PRIVATE src tests/support tests/game)
 target_compile_options(screenshots PRIVATE ${TRAMOX_WARNINGS})
 target_compile_definitions(screenshots PRIVATE TRAMOX_GAME_DIR="${TRAMOX_GAME_DIR}")

@@ -26,7 +26,6 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 # The program finds its data relative to itself, so an installed tree
 # still works after it is moved.
 file(RELATIVE_PATH TRAMOX_DATA_FROM_PROGRAM /${TRAMOX_INSTALL_BINDIR} /${TRAMOX_INSTALL_DATADIR})
-target_sources(tramox_sdl PRIVATE ${CMAKE_SOURCE_DIR}/src/platform/linux/player_folder.cpp)
 set_source_files_properties(${CMAKE_SOURCE_DIR}/src/platform/linux/player_folder.cpp PROPERTIES
   COMPILE_DEFINITIONS TRAMOX_DATA_FROM_PROGRAM="${TRAMOX_DATA_FROM_PROGRAM}")
 

@@ -1,8 +1,11 @@
 // The program's entry: start-up, the page loop and shutdown.
 #include "MenuPages/pagebase.h"
 #include "MenuPages/startpage.h"
+#include "globals.h"
+#include "messagebox.h"
 #include "platform/platform.h"
 #include "proc.h"
+#include "program.h"
 #include "settings.h"
 #include "texter.h"
 
@@ -44,7 +47,7 @@ void RunPages() {
 }
 }  // namespace
 
-int WinMain(HINSTANCE hInstance, HINSTANCE, char*, int) {
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int) {
     GameSettings = new Settings;
     GameSettings->LoadSettings();
     CopyScreenSettings();

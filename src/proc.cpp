@@ -1,22 +1,8 @@
 #include "proc.h"
 
-#include <string>
-
 #include "MenuPages/pagebase.h"
+#include "globals.h"
 #include "platform/platform.h"
-
-HINSTANCE myInstance;
-int ScreenWidth;
-int ScreenHeight;
-int ScreenColor;
-HDC hDC;
-HGLRC hRC;
-HWND hWnd;
-PageBase* currentPage;
-QueuedPage nextPage;
-int GameRunning;
-Settings* GameSettings;
-Texter* texter;
 
 namespace {
 // The platform keeps the real window and context; the handles only say
@@ -43,23 +29,7 @@ void ForwardMouse(unsigned msg, long lParam) {
         case WM_RBUTTONUP: currentPage->MouseUp(x, y, 1); break;
     }
 }
-
-unsigned rand15Seed = 1;
 }  // namespace
-
-QueuedPage& QueuedPage::operator=(PageBase* page) {
-    if (page != page_) {
-        delete page_;
-        page_ = page;
-    }
-    return *this;
-}
-
-PageBase* QueuedPage::Release() {
-    PageBase* page = page_;
-    page_ = nullptr;
-    return page;
-}
 
 int ChangeToFullScreen() {
     platform::DisplayMode mode;
@@ -113,7 +83,7 @@ void TearDownOpenGL() {
 
 void UpdateGLWindow() {
     platform::Message msg;
-    while (platform::Current().PeekMessage(&msg)) WndProc(hWnd, msg.message, msg.wParam, msg.lParam);
+    while (platform::Current().PollMessage(&msg)) WndProc(hWnd, msg.message, msg.wParam, msg.lParam);
 }
 
 void SwapGLBuffers() {
@@ -145,7 +115,7 @@ long WndProc(HWND hwnd, unsigned msg, unsigned long wParam, long lParam) {
         case WM_DESTROY: {
             platform::Message quit;
             quit.message = WM_QUIT;
-            os.PostMessage(quit);
+            os.QueueMessage(quit);
             return 0;
         }
         case WM_KEYDOWN:
@@ -162,43 +132,4 @@ long WndProc(HWND hwnd, unsigned msg, unsigned long wParam, long lParam) {
             return 0;
     }
     return 0;
-}
-
-int sign(double val) {
-    if (val < 0) return -1;
-    if (val > 0) return 1;
-    return 0;
-}
-
-clock_t ClockMs() {
-    return static_cast<clock_t>(platform::Current().Milliseconds());
-}
-
-void Sleep(unsigned long ms) {
-    platform::Current().Sleep(ms);
-}
-
-long CalendarTime() {
-    return platform::Current().CalendarSeconds();
-}
-
-void SRand15(unsigned int seed) {
-    rand15Seed = seed;
-}
-
-int Rand15() {
-    rand15Seed = rand15Seed * 214013u + 2531011u;
-    return static_cast<int>((rand15Seed >> 16) & 0x7FFF);
-}
-
-void ShowMessageBox(const char* text, const char* caption) {
-    platform::Current().MessageBox(text, caption);
-}
-
-FILE* OpenGameFile(const char* name, const char* mode) {
-    std::string path(name);
-    for (char& c : path) {
-        if (c == '\\') c = '/';
-    }
-    return fopen(path.c_str(), mode);
 }

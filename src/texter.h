@@ -1,5 +1,5 @@
 // The text writer: one bitmap display list per printable ASCII character,
-// rasterised from the system's bold monospaced face.
+// made by the backend from the system's bold monospaced face.
 #pragma once
 
 class Texter {

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "proc.h"
+#include "gamefile.h"
 
 namespace {
 // What a missing or short file shows where its bytes are missing: a

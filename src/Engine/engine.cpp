@@ -14,7 +14,11 @@
 #include "MenuPages/gameoverpage.h"
 #include "MenuPages/mainpage.h"
 #include "Sound/sound.h"
+#include "clock.h"
+#include "globals.h"
+#include "messagebox.h"
 #include "proc.h"
+#include "rand15.h"
 #include "settings.h"
 #include "texter.h"
 

@@ -3,7 +3,7 @@
 #include "Engine/engine.h"
 #include "MenuPages/optionspage.h"
 #include "Sound/sound.h"
-#include "proc.h"
+#include "globals.h"
 
 const PageRect MainPage::kQuitButton = {700, 710, 1000, 750};
 const PageRect MainPage::kOptionsButton = {700, 80, 1000, 120};

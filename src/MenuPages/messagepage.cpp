@@ -2,7 +2,8 @@
 
 #include "MenuPages/mainpage.h"
 #include "Sound/sound.h"
-#include "proc.h"
+#include "clock.h"
+#include "globals.h"
 
 namespace {
 // How long the picture stays up. The wait does not pump messages: input

@@ -4,7 +4,7 @@
 
 #include "MenuPages/mainpage.h"
 #include "Sound/sound.h"
-#include "proc.h"
+#include "globals.h"
 #include "settings.h"
 
 namespace {

@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include "globals.h"
 #include "proc.h"
 
 PageBase::PageBase() : finishRun(0) {}

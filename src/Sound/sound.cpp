@@ -1,24 +1,16 @@
 #include "Sound/sound.h"
 
-namespace {
-std::vector<Sound::Request>& Log() {
-    static std::vector<Sound::Request> requests;
-    return requests;
-}
-}  // namespace
+#include <string>
+
+#include "gamefile.h"
+#include "platform/platform.h"
 
 Sound::Sound() {}
 
 Sound::~Sound() {}
 
 void Sound::Play(const char* SoundFile, int async) {
-    Log().push_back({SoundFile ? SoundFile : "", async});
-}
-
-const std::vector<Sound::Request>& Sound::Requests() {
-    return Log();
-}
-
-void Sound::ClearRequests() {
-    Log().clear();
+    if (!SoundFile) return;
+    const std::string path = GameFilePath((std::string("Sounds\\") + SoundFile).c_str());
+    platform::Current().PlaySoundFile(path.c_str(), async != 0);
 }

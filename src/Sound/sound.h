@@ -1,22 +1,11 @@
-// Sound requests. The pages name a WAV file at their key events; nothing is
-// played yet, but every request is kept so tests (and a future audio
-// backend) can see them.
+// Sound requests. The pages name a WAV file in the game's Sounds folder at
+// their key events; the backend plays it the way Windows' PlaySound does
+// (one sound at a time, async 0 returns when it has finished).
 #pragma once
-
-#include <string>
-#include <vector>
 
 class Sound {
 public:
     Sound();
     ~Sound();
     static void Play(const char* SoundFile, int async);
-
-    struct Request {
-        std::string file;
-        int async;
-    };
-    // Every request since the start of the process (or the last Clear).
-    static const std::vector<Request>& Requests();
-    static void ClearRequests();
 };

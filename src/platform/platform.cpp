@@ -14,6 +14,7 @@ Platform* installed = nullptr;
 }  // namespace
 
 Platform& Current() {
+    if (!installed) installed = DefaultBackend();
     // Running without a backend is a wiring mistake of the entry point; a
     // clear stop beats a null dereference somewhere in the window module.
     if (!installed) {

@@ -1,13 +1,11 @@
 // Everything the game needs from the operating system, in one place.
 //
-// The window module (proc) and the text writer talk to the machine only
-// through this interface. Two backends implement it: the desktop one on SDL2
-// (src/platform/sdl) and an off-screen one on OSMesa (src/platform/headless)
-// that the tests drive with scripted input and a virtual clock. A new backend
-// (a native Windows one, say) implements this class and nothing else.
+// The shell talks to the machine only through this interface. Each backend
+// implements it: the desktop one on SDL2 (src/platform/sdl) and an
+// off-screen one on OSMesa (src/platform/headless) that the tests drive with
+// scripted input and a virtual clock. Member names avoid those that
+// <windows.h> turns into macros (PeekMessage, PostMessage, MessageBox).
 #pragma once
-
-#include <string>
 
 namespace platform {
 
@@ -78,10 +76,10 @@ public:
     // Input -------------------------------------------------------------------
     // Takes the next waiting message, translated to the numbering above.
     // Never waits: false when the queue is empty.
-    virtual bool PeekMessage(Message* msg) = 0;
+    virtual bool PollMessage(Message* msg) = 0;
     // Appends a message to the queue (the window procedure posts the quit
     // message this way).
-    virtual void PostMessage(const Message& msg) = 0;
+    virtual void QueueMessage(const Message& msg) = 0;
 
     // Time and the process ----------------------------------------------------
     // Milliseconds of a monotonic wall clock (not CPU time).
@@ -90,19 +88,31 @@ public:
     // Seconds of the calendar clock; seeds the food generator.
     virtual long CalendarSeconds() = 0;
     // A modal message box with one OK button.
-    virtual void MessageBox(const char* text, const char* caption) = 0;
+    virtual void ShowMessageBox(const char* text, const char* caption) = 0;
     // Ends the process at once with this status.
     [[noreturn]] virtual void ExitProcess(int status) = 0;
 
     // Fonts --------------------------------------------------------------------
-    // The path of the font file that best matches the face name and weight
-    // (700 = bold); empty when none is installed.
-    virtual std::string FindFontFile(const char* face, int weight) = 0;
+    // Compiles the display lists base .. base + count - 1 with the glyphs of
+    // the characters firstChar .. from a bold monospaced face at a 24-pixel
+    // em, each list advancing the raster position by the glyph's advance.
+    // Needs the GL context current. False when no such font can be used.
+    virtual bool BuildGlyphLists(unsigned base, int firstChar, int count) = 0;
+
+    // Sound ----------------------------------------------------------------------
+    // Plays a WAV file ('/' between folders) as Windows' PlaySound does: one
+    // sound at a time, a new request replaces the one playing, and with
+    // async false the call returns when the sound has finished. No device, a
+    // missing file or an invalid one: silence, and nothing waits.
+    virtual void PlaySoundFile(const char* path, bool async) = 0;
 };
 
-// The backend in use. The program's entry installs one before anything else.
+// The backend in use: the installed one, or else the build's default.
 Platform& Current();
 void Install(Platform* backend);
+// Defined by each backend library: the backend a program of this build runs
+// on when nothing was installed; null where the caller must install one.
+Platform* DefaultBackend();
 
 // Gives the memory the program has freed back to the system, where the C
 // library keeps it otherwise. Called between pages, when a finished page's

@@ -11,7 +11,7 @@
 #include "Engine/map.h"
 #include "Engine/snake.h"
 #include "Engine/snakeelement.h"
-#include "proc.h"
+#include "wintypes.h"
 
 namespace {
 

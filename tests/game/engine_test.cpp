@@ -69,13 +69,12 @@ TEST_F(EngineTest, AMealGrowsTheSnakeAndTheNextFoodAvoidsTheGrownSnake) {
     WriteMap(1, kCorridor);
     backend.SetCalendarSeconds(SeedPlacingFoodAt(4, 1, kCorridor));
     Engine& e = Start();
-    size_t sounds = Sound::Requests().size();
+    size_t sounds = backend.Sounds().size();
     EXPECT_EQ(Step().second, 5);  // head onto (4, 1): the meal
     EXPECT_EQ(e.GetSnake()->nElements, 4);
     ASSERT_NE(e.GetFood(), nullptr);
     EXPECT_EQ(e.GetFood()->x, 5);  // the grown tail covers (1, 1)
-    EXPECT_EQ(SoundsSince(sounds), std::vector<std::string>{"Gulp.wav"});
-    EXPECT_EQ(Sound::Requests().back().async, 1);
+    EXPECT_EQ(SoundLog(backend, sounds), "Gulp.wav:1");
 
     // The last meal fills the corridor: the game goes on without food.
     e.Work();

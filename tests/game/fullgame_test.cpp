@@ -34,7 +34,7 @@ TEST(FullGame, TheAutoplayerWinsAllTenLevels) {
     }
     pages.insert(pages.end(), {"congratulations", "menu"});
     EXPECT_EQ(p.driver.pages, pages);
-    EXPECT_EQ(SoundsSince(), sounds);
+    EXPECT_EQ(SoundNames(p.backend), sounds);
     EXPECT_EQ(badFood, 0);
     EXPECT_EQ(blankFrames, 0);
     EXPECT_TRUE(p.backend.MessageBoxes().empty());
@@ -64,7 +64,7 @@ TEST(FullGame, SteeringIntoTheBodyEndsTheGame) {
     p.driver.Run(p.backend);
 
     EXPECT_EQ(p.driver.pages, (std::vector<std::string>{"start", "menu", "level 1", "gameover", "menu"}));
-    std::vector<std::string> sounds = SoundsSince();
+    std::vector<std::string> sounds = SoundNames(p.backend);
     ASSERT_GE(sounds.size(), 2u);
     EXPECT_EQ(std::vector<std::string>(sounds.end() - 2, sounds.end()),
               (std::vector<std::string>{"Ouch.wav", "GameOver.wav"}));

@@ -1,5 +1,7 @@
 #include "game_fixture.h"
 
+#include "rand15.h"
+
 std::string RowXml(const std::string& cells) {
     std::string row = "<Row>";
     for (char c : cells) row += c == '#' ? "<Cell>Wall</Cell>" : "<Cell>Grass</Cell>";
@@ -29,12 +31,6 @@ unsigned SeedPlacingFoodAt(int x, int y, const std::vector<std::string>& rows) {
     unsigned seed = 1;
     while (ExpectedFood(seed, rows) != std::pair{x, y}) seed++;
     return seed;
-}
-
-std::vector<std::string> SoundsSince(size_t from) {
-    std::vector<std::string> names;
-    for (size_t i = from; i < Sound::Requests().size(); i++) names.push_back(Sound::Requests()[i].file);
-    return names;
 }
 
 int LitPixels(const platform::Frame& f) {

@@ -9,11 +9,11 @@
 #include <utility>
 #include <vector>
 
-#include "Sound/sound.h"
 #include "autoplayer.h"
 #include "gamedir.h"
 #include "headless_world.h"
 #include "program_driver.h"
+#include "sound_log.h"
 
 // Map text from rows drawn as the player sees them ('#' wall, '.' floor; the last row is row 0).
 std::string RowXml(const std::string& cells);
@@ -55,9 +55,9 @@ protected:
     std::unique_ptr<Engine> engine;
 };
 
-// The whole program on a small desktop (quick to render; the game takes its size) and no sounds requested yet.
+// The whole program on a small desktop (quick to render; the game takes its size).
 struct SmallProgram {
-    SmallProgram() { backend.SetDesktopMode({160, 120, 24}), Sound::ClearRequests(); }
+    SmallProgram() { backend.SetDesktopMode({160, 120, 24}); }
     ScopedGameDir dir;
     platform::HeadlessPlatform backend;
     ProgramDriver driver;
@@ -69,7 +69,5 @@ struct SmallProgram {
 std::pair<int, int> ExpectedFood(unsigned seed, const std::vector<std::string>& rows);
 unsigned SeedPlacingFoodAt(int x, int y, const std::vector<std::string>& rows);
 
-// The sound files requested since request number `from`.
-std::vector<std::string> SoundsSince(size_t from = 0);
 // The pixels of a frame that are not black.
 int LitPixels(const platform::Frame& f);

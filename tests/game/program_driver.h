@@ -12,8 +12,9 @@
 #include "MenuPages/mainpage.h"
 #include "MenuPages/optionspage.h"
 #include "MenuPages/startpage.h"
+#include "globals.h"
 #include "headless.h"
-#include "proc.h"
+#include "run_program.h"
 
 struct ProgramDriver {
     // What the player does at a game step: return an arrow key or 0.

@@ -108,7 +108,7 @@ TEST(HeadlessClock, SleepsAdvanceTheVirtualClockAndAreRecorded) {
 // Each message as {message, wParam, lParam}, until the queue is empty.
 std::vector<std::vector<long>> Drain(HeadlessPlatform& os) {
     std::vector<std::vector<long>> seen;
-    for (platform::Message m; os.PeekMessage(&m);) seen.push_back({long(m.message), long(m.wParam), m.lParam});
+    for (platform::Message m; os.PollMessage(&m);) seen.push_back({long(m.message), long(m.wParam), m.lParam});
     return seen;
 }
 

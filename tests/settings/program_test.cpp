@@ -11,9 +11,9 @@
 #include "MenuPages/mainpage.h"
 #include "MenuPages/optionspage.h"
 #include "MenuPages/startpage.h"
-#include "Sound/sound.h"
 #include "gamedir.h"
 #include "settings_support.h"
+#include "sound_log.h"
 #include "texturefile.h"
 
 namespace {
@@ -47,7 +47,6 @@ class SettingsProgram : public ::testing::Test {
 protected:
     SettingsProgram() {
         backend.SetDesktopMode({1024, 768, 32});
-        Sound::ClearRequests();
     }
     HeadlessPlatform backend;
     ScopedGameDir dir;
@@ -125,9 +124,7 @@ TEST_F(SettingsProgram, OptionsPageClicksAndOutlines) {
     EXPECT_NEAR(frames[3].Pixel(400, 500)[0], 128, 3);
     EXPECT_NEAR(frames[3].Pixel(400, 500)[2], 128, 3);
     EXPECT_EQ(dir.Read("Settings.xml"), SettingsFile({640, 480, 16, -5, -45, -90}));
-    std::string sounds;
-    for (const Sound::Request& r : Sound::Requests()) sounds += r.file + ":" + std::to_string(r.async) + " ";
-    EXPECT_EQ(sounds, "Start.wav:1 Click.wav:0 Click.wav:0 Click.wav:0 Click.wav:0 GameOver.wav:0 ");
+    EXPECT_EQ(SoundLog(backend), "Start.wav:1 Click.wav:0 Click.wav:0 Click.wav:0 Click.wav:0 GameOver.wav:0");
 }
 
 // Level 1 on a 4 by 4 field, played along a cycle through all its cells

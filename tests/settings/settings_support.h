@@ -9,8 +9,9 @@
 #include <string>
 
 #include "MenuPages/pagerect.h"
+#include "globals.h"
 #include "headless.h"
-#include "proc.h"
+#include "run_program.h"
 #include "settings.h"
 
 using SixValues = std::array<int, 6>;

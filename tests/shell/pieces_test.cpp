@@ -12,11 +12,15 @@
 #include "MenuPages/gameoverpage.h"
 #include "MenuPages/mainpage.h"
 #include "MenuPages/startpage.h"
+#include "Sound/sound.h"
 #include "gamedir.h"
+#include "globals.h"
 #include "headless.h"
 #include "proc.h"
+#include "program.h"
+#include "rand15.h"
 #include "settings.h"
-#include "shell_support.h"
+#include "sound_log.h"
 #include "texter.h"
 #include "texturefile.h"
 
@@ -77,17 +81,20 @@ TEST(MainMenuTest, LeftReleaseActsOnlyStrictlyInsideAButton) {
     };
     Settings settings;  // the game page takes its camera from it
     GameSettings = &settings;
+    platform::HeadlessPlatform os;
+    platform::Install(&os);
     for (const auto& c : cases) {
-        Sound::ClearRequests();
+        const size_t sounds = os.Sounds().size();
         GameRunning = 1;
         MainPage page;
         page.MouseUp(c.x, c.y, c.but);
-        EXPECT_EQ(SoundLog(), c.sound) << c.x << ", " << c.y << " button " << c.but;
+        EXPECT_EQ(SoundLog(os, sounds), c.sound) << c.x << ", " << c.y << " button " << c.but;
         EXPECT_EQ(page.finishRun, !c.sound.empty());
         EXPECT_EQ(GameRunning, c.sound != quit);
         EXPECT_EQ(nextPage != nullptr, c.sound == play || c.sound == options);
         nextPage = nullptr;
     }
+    platform::Install(nullptr);
     GameSettings = nullptr;
 }
 
@@ -114,7 +121,7 @@ TEST_F(GLContextTest, TwoSecondPagesShowTheirPictureThenQueueTheMenu) {
         for (int i = 0; i < 256 * 256 + 10; ++i)
             bytes += i < 256 ? std::string("\xff\0\0", 3) : std::string{char(c.r), char(c.g), char(c.b)};
         dir.Write(c.file, bytes);
-        Sound::ClearRequests();
+        const size_t sounds = os.Sounds().size();
         GameRunning = 1;
         std::unique_ptr<PageBase> page(c.make());
         currentPage = page.get();
@@ -126,11 +133,51 @@ TEST_F(GLContextTest, TwoSecondPagesShowTheirPictureThenQueueTheMenu) {
             for (int y : {6, 120, 237}) EXPECT_TRUE(near(os.LastFrame().Pixel(x, y), c.r, c.g, c.b, 8)) << x << ", " << y;
         }
         EXPECT_EQ(os.Sleeps().back(), 2000u);
-        EXPECT_EQ(SoundLog(), c.sound);
+        EXPECT_EQ(SoundLog(os, sounds), c.sound);
         EXPECT_TRUE(dynamic_cast<MainPage*>(static_cast<PageBase*>(nextPage)));
         nextPage = nullptr;
         currentPage = nullptr;
     }
+}
+
+// A WAV file: RIFF header, an optional chunk before "fmt ", and a data
+// chunk that claims `claimed` bytes but holds `held`.
+std::string Wav(unsigned byteRate, unsigned claimed, unsigned held, bool extraChunk = false) {
+    auto le32 = [](unsigned v) { return std::string{char(v), char(v >> 8), char(v >> 16), char(v >> 24)}; };
+    std::string fmt = std::string("\x01\0\x01\0", 4) + le32(byteRate) + le32(byteRate) + std::string("\x01\0\x08\0", 4);
+    std::string body = "WAVE" + (extraChunk ? "LIST" + le32(3) + "abc" + '\0' : "") + "fmt " + le32(16) + fmt + "data" +
+                       le32(claimed) + std::string(held, '\x80');
+    return "RIFF" + le32(body.size()) + body;
+}
+
+// Requests go to the backend as paths in Sounds/; one that waits costs the
+// sound's length, and a missing or broken file costs nothing.
+TEST(SoundTest, RequestsReachTheBackendAndWaitForTheSoundsLength) {
+    ScopedGameDir dir;
+    platform::HeadlessPlatform os;
+    platform::Install(&os);
+    const struct {
+        const char* name;
+        std::string bytes;
+        int async;
+        long cost;
+    } cases[] = {
+        {"Click.wav", Wav(8000, 4000, 4000), 0, 500},  {"Click.wav", Wav(8000, 4000, 4000), 1, 0},
+        {"Gulp.wav", Wav(22050, 44100, 44100, true), 0, 2000}, {"Ouch.wav", Wav(1000, 9000, 250), 0, 250},
+        {"Win.wav", "RIFF\4\0\0\0WAVE", 0, 0},            {"Play.wav", Wav(0, 100, 100), 0, 0},
+        {"Start.wav", "", 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        dir.Remove(std::string("Sounds/") + c.name);
+        if (!c.bytes.empty()) dir.Write(std::string("Sounds/") + c.name, c.bytes);
+        const long before = os.Now();
+        Sound::Play(c.name, c.async);
+        EXPECT_EQ(os.Now() - before, c.cost);
+        EXPECT_EQ(os.Sounds().back().path, std::string("Sounds/") + c.name);
+        EXPECT_EQ(os.Sounds().back().async, c.async == 1);
+    }
+    platform::Install(nullptr);
 }
 
 // Missing bytes show a magenta and black checker of 32-texel squares; what a

@@ -10,7 +10,7 @@
 #include "MenuPages/optionspage.h"
 #include "MenuPages/startpage.h"
 #include "gamedir.h"
-#include "shell_support.h"
+#include "sound_log.h"
 
 using platform::HeadlessPlatform;
 
@@ -32,7 +32,6 @@ void RecordPages(HeadlessPlatform& os, std::vector<std::string>& pages, std::vec
 TEST(ProgramTest, SplashForTwoSecondsThenMenuUntilQuit) {
     ScopedGameDir dir;
     HeadlessPlatform os;
-    Sound::ClearRequests();
     std::vector<std::string> pages;
     std::vector<long> times;
     RecordPages(os, pages, &times);
@@ -51,7 +50,7 @@ TEST(ProgramTest, SplashForTwoSecondsThenMenuUntilQuit) {
     EXPECT_GE(times[1] - times[0], 2000);
     EXPECT_LT(times[1] - times[0], 2100);
     EXPECT_EQ(os.Sleeps(), std::vector<unsigned long>{2000});
-    EXPECT_EQ(SoundLog(), "Start.wav:1 GameOver.wav:0");
+    EXPECT_EQ(SoundLog(os), "Start.wav:1 GameOver.wav:0");
     // Shut down: desktop mode back, nothing left, the settings written.
     EXPECT_EQ(os.ModeInForce().width, 640);
     EXPECT_FALSE(os.ContextExists());

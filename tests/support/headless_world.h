@@ -9,8 +9,10 @@
 #include <cstdlib>
 
 #include "gamedir.h"
+#include "globals.h"
 #include "headless.h"
 #include "proc.h"
+#include "program.h"
 #include "settings.h"
 #include "texter.h"
 

@@ -7,7 +7,8 @@
 
 #include "platform/depth_sizes.h"
 #include "platform/display_modes.h"
-#include "platform/font_file.h"
+#include "platform/linux/glyph_lists.h"
+#include "wav_length.h"
 
 namespace platform {
 
@@ -103,21 +104,21 @@ void HeadlessPlatform::KeepAllFrames(bool keep) {
 }
 
 void HeadlessPlatform::PostKeyDown(int vk) {
-    PostMessage({kMsgKeyDown, static_cast<unsigned long>(vk), 0});
+    QueueMessage({kMsgKeyDown, static_cast<unsigned long>(vk), 0});
 }
 
 void HeadlessPlatform::PostKeyUp(int vk) {
-    PostMessage({kMsgKeyUp, static_cast<unsigned long>(vk), 0});
+    QueueMessage({kMsgKeyUp, static_cast<unsigned long>(vk), 0});
 }
 
 void HeadlessPlatform::PostClick(int x, int y, int button) {
     const bool right = button == 1;
-    PostMessage({right ? kMsgRButtonDown : kMsgLButtonDown, 0, PackPoint(x, y)});
-    PostMessage({right ? kMsgRButtonUp : kMsgLButtonUp, 0, PackPoint(x, y)});
+    QueueMessage({right ? kMsgRButtonDown : kMsgLButtonDown, 0, PackPoint(x, y)});
+    QueueMessage({right ? kMsgRButtonUp : kMsgLButtonUp, 0, PackPoint(x, y)});
 }
 
 void HeadlessPlatform::PostClose() {
-    PostMessage({kMsgClose, 0, 0});
+    QueueMessage({kMsgClose, 0, 0});
 }
 
 int HeadlessPlatform::DepthBits() const {
@@ -212,7 +213,7 @@ void HeadlessPlatform::SwapBuffers() {
     now_ += frameCost_;
 }
 
-bool HeadlessPlatform::PeekMessage(Message* msg) {
+bool HeadlessPlatform::PollMessage(Message* msg) {
     if (queue_.empty() && pumpCallback_) pumpCallback_(*this);
     if (queue_.empty()) {
         now_ += pumpCost_;
@@ -223,7 +224,7 @@ bool HeadlessPlatform::PeekMessage(Message* msg) {
     return true;
 }
 
-void HeadlessPlatform::PostMessage(const Message& msg) {
+void HeadlessPlatform::QueueMessage(const Message& msg) {
     queue_.push_back(msg);
 }
 
@@ -240,7 +241,7 @@ long HeadlessPlatform::CalendarSeconds() {
     return calendarSeconds_;
 }
 
-void HeadlessPlatform::MessageBox(const char* text, const char* caption) {
+void HeadlessPlatform::ShowMessageBox(const char* text, const char* caption) {
     messageBoxes_.push_back({text ? text : "", caption ? caption : ""});
 }
 
@@ -248,8 +249,13 @@ void HeadlessPlatform::ExitProcess(int status) {
     throw ProcessExit{status};
 }
 
-std::string HeadlessPlatform::FindFontFile(const char* face, int weight) {
-    return FindFontFileWithFontconfig(face, weight);
+bool HeadlessPlatform::BuildGlyphLists(unsigned base, int firstChar, int count) {
+    return BuildGlyphListsFromSystemFont(base, firstChar, count);
+}
+
+void HeadlessPlatform::PlaySoundFile(const char* path, bool async) {
+    sounds_.push_back({path ? path : "", async});
+    if (!async && path) now_ += WavLengthMs(path);
 }
 
 }  // namespace platform

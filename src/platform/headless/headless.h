@@ -34,6 +34,11 @@ struct MessageBoxRecord {
     std::string caption;
 };
 
+struct SoundRecord {
+    std::string path;
+    bool async;
+};
+
 // Thrown by ExitProcess so that a test sees the exit instead of ending.
 struct ProcessExit {
     int status;
@@ -54,12 +59,12 @@ public:
     // Virtual milliseconds that presenting one frame costs (default 0).
     void SetFrameCost(long ms);
     // Virtual milliseconds that one message pump costs (default 0), counted
-    // when PeekMessage finds nothing left and the pump ends.
+    // when PollMessage finds nothing left and the pump ends.
     void SetPumpCost(long ms);
     void SetCalendarSeconds(long seconds);
     // Makes QueryCurrentMode fail, as a display that cannot be asked does.
     void FailModeQuery(bool fail);
-    // Called at every PeekMessage that finds the queue empty, before it
+    // Called at every PollMessage that finds the queue empty, before it
     // answers; the callback may queue messages (they are then delivered).
     void SetPumpCallback(std::function<void(HeadlessPlatform&)> callback);
     // Called after every presented frame.
@@ -68,7 +73,7 @@ public:
     void KeepAllFrames(bool keep);
 
     // --- input ---------------------------------------------------------------
-    void Post(const Message& msg) { PostMessage(msg); }
+    void Post(const Message& msg) { QueueMessage(msg); }
     void PostKeyDown(int vk);
     void PostKeyUp(int vk);
     // A press and a release of the left (button 0) or right (1) button at a
@@ -84,6 +89,9 @@ public:
     const std::vector<MessageBoxRecord>& MessageBoxes() const { return messageBoxes_; }
     // Every Sleep, in order, with its argument.
     const std::vector<unsigned long>& Sleeps() const { return sleeps_; }
+    // Every sound request, in order. A request that waits costs the WAV's
+    // playing time on the clock.
+    const std::vector<SoundRecord>& Sounds() const { return sounds_; }
     // The mode in force now (after ChangeMode / RestoreDesktopMode).
     DisplayMode ModeInForce() const { return modeInForce_; }
     bool WindowExists() const { return windowExists_; }
@@ -105,14 +113,15 @@ public:
     void ShowWindowNormal() override;
     void MinimizeWindow() override;
     void SwapBuffers() override;
-    bool PeekMessage(Message* msg) override;
-    void PostMessage(const Message& msg) override;
+    bool PollMessage(Message* msg) override;
+    void QueueMessage(const Message& msg) override;
     long Milliseconds() override;
     void Sleep(unsigned long ms) override;
     long CalendarSeconds() override;
-    void MessageBox(const char* text, const char* caption) override;
+    void ShowMessageBox(const char* text, const char* caption) override;
     [[noreturn]] void ExitProcess(int status) override;
-    std::string FindFontFile(const char* face, int weight) override;
+    bool BuildGlyphLists(unsigned base, int firstChar, int count) override;
+    void PlaySoundFile(const char* path, bool async) override;
 
 private:
     long now_ = 0;
@@ -132,6 +141,7 @@ private:
     std::vector<Frame> allFrames_;
     std::vector<MessageBoxRecord> messageBoxes_;
     std::vector<unsigned long> sleeps_;
+    std::vector<SoundRecord> sounds_;
     DisplayMode modeInForce_;
     bool windowExists_ = false;
     bool windowMinimized_ = false;
@@ -148,11 +158,5 @@ private:
     // OSMesa draws into this memory at the window's size.
     std::vector<std::uint8_t> colorBuffer_;
 };
-
-// Runs the whole program (WinMain) on `backend`, installed for the call,
-// from the current working directory (the game folder). Returns the exit
-// status; a process exit requested by the program is returned the same way,
-// after the program's globals are released so that nothing leaks.
-int RunProgram(HeadlessPlatform& backend);
 
 }  // namespace platform

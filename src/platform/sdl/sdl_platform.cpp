@@ -9,7 +9,7 @@
 
 #include "platform/depth_sizes.h"
 #include "platform/display_modes.h"
-#include "platform/font_file.h"
+#include "platform/linux/glyph_lists.h"
 #include "sdl_events.h"
 
 // Bits per pixel are SDL_BITSPERPIXEL of a mode's pixel format, taken as the
@@ -197,7 +197,7 @@ void SdlPlatform::SwapBuffers() {
     if (window_ && context_ && !destroyPending_) SDL_GL_SwapWindow(window_);
 }
 
-bool SdlPlatform::PeekMessage(Message* msg) {
+bool SdlPlatform::PollMessage(Message* msg) {
     SDL_Event event;
     while (queue_.empty() && SDL_PollEvent(&event)) {
         Message translated;
@@ -209,7 +209,7 @@ bool SdlPlatform::PeekMessage(Message* msg) {
     return true;
 }
 
-void SdlPlatform::PostMessage(const Message& msg) {
+void SdlPlatform::QueueMessage(const Message& msg) {
     queue_.push_back(msg);
 }
 
@@ -226,7 +226,7 @@ long SdlPlatform::CalendarSeconds() {
     return static_cast<long>(std::time(nullptr));
 }
 
-void SdlPlatform::MessageBox(const char* text, const char* caption) {
+void SdlPlatform::ShowMessageBox(const char* text, const char* caption) {
     SDL_Window* owner = window_ && !destroyPending_ ? window_ : nullptr;
     if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption, text, owner) != 0) {
         std::fprintf(stderr, "%s: %s\n", caption, text);
@@ -240,8 +240,10 @@ void SdlPlatform::ExitProcess(int status) {
     std::exit(status);
 }
 
-std::string SdlPlatform::FindFontFile(const char* face, int weight) {
-    return FindFontFileWithFontconfig(face, weight);
+bool SdlPlatform::BuildGlyphLists(unsigned base, int firstChar, int count) {
+    return BuildGlyphListsFromSystemFont(base, firstChar, count);
 }
+
+void SdlPlatform::PlaySoundFile(const char*, bool) {}
 
 }  // namespace platform

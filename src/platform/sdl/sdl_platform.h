@@ -30,14 +30,15 @@ public:
     void ShowWindowNormal() override;
     void MinimizeWindow() override;
     void SwapBuffers() override;
-    bool PeekMessage(Message* msg) override;
-    void PostMessage(const Message& msg) override;
+    bool PollMessage(Message* msg) override;
+    void QueueMessage(const Message& msg) override;
     long Milliseconds() override;
     void Sleep(unsigned long ms) override;
     long CalendarSeconds() override;
-    void MessageBox(const char* text, const char* caption) override;
+    void ShowMessageBox(const char* text, const char* caption) override;
     [[noreturn]] void ExitProcess(int status) override;
-    std::string FindFontFile(const char* face, int weight) override;
+    bool BuildGlyphLists(unsigned base, int firstChar, int count) override;
+    void PlaySoundFile(const char* path, bool async) override;
 
 private:
     void EnterFullScreen();

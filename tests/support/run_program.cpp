@@ -1,7 +1,6 @@
-// Kept apart from the backend so that tests of the backend alone link
-// without the program.
-#include "headless.h"
-#include "proc.h"
+#include "run_program.h"
+
+#include "program.h"
 
 namespace platform {
 

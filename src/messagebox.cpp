@@ -1,0 +1,7 @@
+#include "messagebox.h"
+
+#include "platform/platform.h"
+
+void ShowMessageBox(const char* text, const char* caption) {
+    platform::Current().ShowMessageBox(text, caption);
+}

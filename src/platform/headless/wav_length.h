@@ -1,0 +1,10 @@
+// The playing time of a WAV file, from its RIFF header.
+#pragma once
+
+namespace platform {
+
+// Milliseconds of sound in the file's data chunk at its format's byte rate;
+// 0 for a missing file or one that is not a PCM-style WAV.
+long WavLengthMs(const char* path);
+
+}  // namespace platform
