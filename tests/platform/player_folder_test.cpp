@@ -100,12 +100,4 @@ TEST_F(PlayerFolderTree, ReportsAFolderItCannotMakeOrFill) {
     EXPECT_NE(PreparePlayerFolder((root / "fine").string(), (root / "missing").string()), "");
 }
 
-TEST_F(PlayerFolderTree, OnlyAnInstalledProgramHasADataFolder) {
-    fs::create_directories(root / "usr/games");
-    fs::create_directories(root / "usr/share/tramox");
-    EXPECT_EQ(platform::InstalledDataFolder((root / "usr/games/tramox").string(), "../share/tramox"),
-              (root / "usr/share/tramox").string());
-    EXPECT_EQ(platform::InstalledDataFolder((root / "build/game/tramox").string(), "../share/tramox"), "");
-}
-
 }  // namespace
