@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <set>
 #include <system_error>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -20,6 +21,13 @@ bool Absolute(const char* path) { return path && path[0] == '/'; }
 
 std::string Failure(const std::string& what, const fs::path& path, const std::error_code& ec) {
     return what + " " + path.string() + ": " + ec.message();
+}
+
+// The entries of a folder; an error, even halfway, is reported, not thrown.
+std::vector<fs::directory_entry> Entries(const fs::path& folder, std::error_code& ec) {
+    std::vector<fs::directory_entry> entries;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) entries.push_back(*it);
+    return entries;
 }
 
 // Creates the missing folders of `path` one by one, private to the player
@@ -54,6 +62,13 @@ std::error_code PointLink(const fs::path& link, const fs::path& target) {
     return ec;
 }
 
+// The data folder beside an installed program; empty for a build's program.
+std::string InstalledDataFolder(const fs::path& program) {
+    std::error_code ec;
+    const fs::path data = fs::weakly_canonical(program.parent_path() / TRAMOX_DATA_FROM_PROGRAM, ec);
+    return !ec && fs::is_directory(data, ec) ? data.string() : "";
+}
+
 }  // namespace
 
 std::string PlayerFolder(const char* xdgDataHome, const char* home) {
@@ -65,36 +80,31 @@ std::string PlayerFolder(const char* xdgDataHome, const char* home) {
 std::string PreparePlayerFolder(const std::string& folder, const std::string& dataFolder) {
     if (std::error_code ec = MakeFolders(folder)) return Failure("cannot create", folder, ec);
     std::error_code ec;
-    std::set<std::string> entries;
-    for (const fs::directory_entry& entry : fs::directory_iterator(dataFolder, ec)) {
+    const std::vector<fs::directory_entry> data = Entries(dataFolder, ec);
+    if (ec) return Failure("cannot read", dataFolder, ec);
+    std::set<std::string> linked;
+    for (const fs::directory_entry& entry : data) {
         const std::string name = entry.path().filename().string();
         if (name.empty() || name[0] == '.') continue;
-        entries.insert(name);
+        linked.insert(name);
         if (std::error_code linkError = PointLink(fs::path(folder) / name, entry.path()))
             return Failure("cannot link", fs::path(folder) / name, linkError);
     }
-    if (ec) return Failure("cannot read", dataFolder, ec);
     // A link to data an older version had and this one has not.
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder, ec)) {
+    for (const fs::directory_entry& entry : Entries(folder, ec)) {
         std::error_code ignored;
-        if (entry.is_symlink(ignored) && !entries.count(entry.path().filename().string()) &&
+        if (entry.is_symlink(ignored) && !linked.count(entry.path().filename().string()) &&
             !fs::exists(entry.path(), ignored))
             fs::remove(entry.path(), ignored);
     }
     return "";
 }
 
-std::string InstalledDataFolder(const std::string& program, const std::string& dataFromProgram) {
-    std::error_code ec;
-    const fs::path data = fs::weakly_canonical(fs::path(program).parent_path() / dataFromProgram, ec);
-    return !ec && fs::is_directory(data, ec) ? data.string() : "";
-}
-
 std::string EnterPlayerFolder() {
     std::error_code ec;
     const fs::path program = fs::read_symlink("/proc/self/exe", ec);
     if (ec) return Failure("cannot find", "/proc/self/exe", ec);
-    const std::string data = InstalledDataFolder(program.string(), TRAMOX_DATA_FROM_PROGRAM);
+    const std::string data = InstalledDataFolder(program);
     if (data.empty()) return "";
 
     const char* home = std::getenv("HOME");

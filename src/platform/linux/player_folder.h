@@ -20,11 +20,6 @@ std::string PlayerFolder(const char* xdgDataHome, const char* home);
 // left alone. Returns an empty string, or why the folder cannot be used.
 std::string PreparePlayerFolder(const std::string& folder, const std::string& dataFolder);
 
-// The installed data folder of the executable `program` when it is an
-// installed one (`dataFromProgram` is the data folder's path relative to
-// the executable's folder); empty when it runs from a build.
-std::string InstalledDataFolder(const std::string& program, const std::string& dataFromProgram);
-
 // For the desktop entry: when this executable is installed, prepares the
 // player's folder and makes it the working folder; a build keeps the
 // working folder it was started in. Returns why it failed, or "".
