@@ -7,7 +7,9 @@
 # prefix.
 include(GNUInstallDirs)
 
-set(TRAMOX_VERSION 1.0.0)
+# The version both packages carry (scripts/package reads it for Windows).
+file(STRINGS ${CMAKE_SOURCE_DIR}/packaging/version.txt TRAMOX_VERSION LIMIT_COUNT 1)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/packaging/version.txt)
 set(TRAMOX_RELEASE_DATE 2026-12-07)
 set(TRAMOX_RELEASE_DATE_RFC2822 "Mon, 07 Dec 2026 12:00:00 +0000")
 set(TRAMOX_APP_ID org.tramox.tramox)
