@@ -13,7 +13,7 @@
 namespace {
 
 int RunTool(const std::string& arguments) {
-    const int status = std::system((TRAMOX_BINARY_DIR "/tools/make_assets " + arguments + " 2>/dev/null").c_str());
+    const int status = std::system((std::string(TRAMOX_MAKE_ASSETS " ") + arguments + " 2>/dev/null").c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 

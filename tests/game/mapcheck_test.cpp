@@ -10,7 +10,7 @@ namespace {
 // The checker's exit status and all it printed.
 std::pair<int, std::string> RunMapCheck(const std::string& args) {
     std::string output;
-    FILE* pipe = popen((std::string(TRAMOX_BINARY_DIR) + "/tools/mapcheck " + args + " 2>&1").c_str(), "r");
+    FILE* pipe = popen((std::string(TRAMOX_MAPCHECK " ") + args + " 2>&1").c_str(), "r");
     if (!pipe) return {-1, ""};
     char buffer[512];
     while (fgets(buffer, sizeof buffer, pipe)) output += buffer;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "../settings/settings_support.h"
+#include "settings_support.h"
 #include "MenuPages/mainpage.h"
 #include "MenuPages/optionspage.h"
 #include "MenuPages/startpage.h"

@@ -2,14 +2,19 @@
 # Desktop smoke test: the real game binary, under a virtual X server, gets
 # past its two-second splash to the main menu, shows a picture that is not
 # blank, and on SIGTERM shuts down normally (status 0, settings written).
+# With --openbox it runs under that window manager and also switches to
+# another window and back: the game must minimise, then come back showing
+# its picture.
 #
-# usage: desktop_smoke.sh GAME_DIR TRAMOX_BINARY SCREEN_CHECK_BINARY
+# usage: desktop_smoke.sh [--openbox] GAME_DIR TRAMOX_BINARY SCREEN_CHECK_BINARY
 set -euo pipefail
 
 if [ "${1:-}" != "--inside-x" ]; then
   exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" --inside-x "$@"
 fi
 shift
+window_manager=""
+if [ "$1" = "--openbox" ]; then window_manager=openbox; shift; fi
 game_dir=$1 tramox=$2 screen_check=$3
 # The last screenshot stays here (the test's working directory) for a look.
 screenshot=$PWD/desktop_smoke_screen.ppm
@@ -23,6 +28,18 @@ for folder in Textures Maps; do
   if [ -d "$game_dir/$folder" ]; then ln -s "$game_dir/$folder" "$work/$folder"; fi
 done
 cd "$work"
+
+if [ -n "$window_manager" ]; then
+  openbox --sm-disable > "$work/openbox.log" 2>&1 &
+  wm_pid=$!
+  trap 'kill "$wm_pid" 2>/dev/null; rm -rf "$work"' EXIT
+  # Running once it has claimed the screen.
+  deadline=$((SECONDS + 20))
+  until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; do
+    [ "$SECONDS" -lt "$deadline" ] || { cat "$work/openbox.log" >&2; echo "desktop smoke: openbox did not start" >&2; exit 1; }
+    sleep 0.2
+  done
+fi
 
 "$tramox" > "$work/tramox.log" 2>&1 &
 pid=$!
@@ -45,6 +62,30 @@ sleep 3
 kill -0 "$pid" 2>/dev/null || fail "the game ended instead of showing its menu"
 "$screen_check" "$screenshot" || fail "the screen went blank after the splash"
 
+# "Iconic" or "Normal", as the window manager records it.
+window_state() { xprop -id "$game_window" WM_STATE | sed -n 's/^[[:space:]]*window state: //p'; }
+wait_for_state() {
+  local deadline=$((SECONDS + 15))
+  until [ "$(window_state)" = "$1" ]; do
+    [ "$SECONDS" -lt "$deadline" ] || fail "$2 (window state: $(window_state))"
+    sleep 0.2
+  done
+}
+if [ -n "$window_manager" ]; then
+  game_window=$(xdotool search --limit 1 --name '^Tramox$') || fail "no window named Tramox"
+  xmessage -geometry 200x60+20+20 "another window" &
+  other_pid=$!
+  other_window=$(xdotool search --sync --limit 1 --class Xmessage)
+  xdotool windowactivate "$other_window"
+  wait_for_state Iconic "the game did not minimise when another window took the focus"
+  "$screen_check" > /dev/null && fail "the game's picture stayed on screen while minimised"
+  xdotool windowactivate "$game_window"
+  wait_for_state Normal "the game did not come back when activated"
+  kill "$other_pid"
+  sleep 1
+  "$screen_check" "$screenshot" || fail "the screen stayed blank after coming back"
+fi
+
 kill -TERM "$pid"
 # A game that ignores the signal fails after a while.
 deadline=$((SECONDS + 30))
@@ -57,4 +98,4 @@ wait "$pid" || status=$?
 [ "$status" -eq 0 ] || fail "exit status $status after SIGTERM, expected 0"
 [ -s "$work/Settings.xml" ] || fail "no settings file written at exit"
 cat "$work/tramox.log"
-echo "desktop smoke: menu shown, clean exit on SIGTERM"
+echo "desktop smoke: menu shown${window_manager:+, minimised and restored under $window_manager}, clean exit on SIGTERM"
