@@ -3,24 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "shading.h"
+
 namespace {
 
 constexpr float kUnitsX = kPageWidth / 256.0f, kUnitsY = kPageHeight / 256.0f;
 // Glyphs are drawn this much narrower than tall so they look right once the
 // picture is stretched 4:3 wider.
 constexpr float kGlyphWidthScale = kUnitsY / kUnitsX;
-
-struct Vec3 {
-    float x, y, z;
-};
-
-float Dot(Vec3 a, Vec3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-
-Vec3 Normalized(Vec3 v)
-{
-    const float length = std::sqrt(Dot(v, v));
-    return {v.x / length, v.y / length, v.z / length};
-}
 
 }  // namespace
 
@@ -76,17 +66,7 @@ void Canvas::Sphere(float cx, float cy, float radius, Color base)
 {
     Fill(Ellipse(cx + radius * 0.25f, cy + radius * 0.85f, radius * 0.95f, radius * 0.35f), Solid(Hex(0x000000)),
          0.45f, radius * 0.6f);
-    const Vec3 light = Normalized({-0.45f, -0.6f, 0.66f});
-    const Vec3 half = Normalized({light.x, light.y, light.z + 1});
-    Fill(Circle(cx, cy, radius), [=](float x, float y) {
-        const float nx = (x - cx) / radius, ny = (y - cy) / radius;
-        const Vec3 normal{nx, ny, std::sqrt(std::max(0.0f, 1 - nx * nx - ny * ny))};
-        const float diffuse = std::max(0.0f, Dot(normal, light));
-        const float specular = std::pow(std::max(0.0f, Dot(normal, half)), 40.0f);
-        // Light bounced off the ground brightens the lower rim a little.
-        const float bounce = std::max(0.0f, ny) * (1 - normal.z) * 0.25f;
-        return base * (0.22f + 0.85f * diffuse + bounce) + Color{1, 1, 1} * (0.75f * specular);
-    });
+    Fill(Circle(cx, cy, radius), [=](float x, float y) { return ShadeSphere(base, (x - cx) / radius, (y - cy) / radius); });
 }
 
 float Canvas::FitText(const std::string& text, Rect box, float maxEm) const

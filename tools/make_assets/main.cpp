@@ -1,22 +1,26 @@
 // make_assets: paints the game's page pictures and surface textures.
 //
 //   make_assets OUT_DIR [--preview PREVIEW_DIR]
+//   make_assets --icons THEME_DIR NAME
 //
 // writes OUT_DIR/<name>.txu for every picture and, with --preview, a PPM of
-// each as it will look in the game. The output depends on nothing but this
-// program and the font, so every run writes the same bytes.
+// each as it will look in the game; or the application icon as
+// THEME_DIR/<n>x<n>/apps/NAME.png at every size. The output depends on
+// nothing but this program and the font, so every run writes the same bytes.
 #include <cstdio>
 #include <exception>
 #include <string>
 
 #include "catalog.h"
+#include "icons.h"
 #include "output.h"
 
 namespace {
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: make_assets OUT_DIR [--preview PREVIEW_DIR]\n");
+    std::fprintf(stderr, "usage: make_assets OUT_DIR [--preview PREVIEW_DIR]\n"
+                         "       make_assets --icons THEME_DIR NAME\n");
     return 2;
 }
 
@@ -24,6 +28,13 @@ int Usage()
 
 int main(int argc, char** argv)
 {
+    if (argc == 4 && std::string(argv[1]) == "--icons") {
+        std::string failed;
+        if (WriteIcons(argv[2], argv[3], &failed))
+            return 0;
+        std::fprintf(stderr, "make_assets: cannot write %s\n", failed.c_str());
+        return 1;
+    }
     std::string outDir, previewDir;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];

@@ -7,6 +7,7 @@
 
 #include "canvas.h"
 #include "noise.h"
+#include "palette.h"
 
 namespace {
 
@@ -27,7 +28,6 @@ constexpr float kTau = 6.2831853f;
 const Color kForestTop = Hex(0x14462f), kForestBottom = Hex(0x061a12);
 const Color kGoldTop = Hex(0xfff0a0), kGoldBottom = Hex(0xe0901a), kInk = Hex(0x2a1606);
 const Color kCream = Hex(0xf4ecd2), kLeaf = Hex(0x2f8a4f), kLeafDark = Hex(0x174d2c);
-const Color kSnakeHead = Hex(0xd8261c), kSnakeBody = Hex(0x2fb43a), kFood = Hex(0x2a5ae0);
 
 const TextStyle kTitleStyle{kGoldTop, kGoldBottom, kInk, 1.6f, 0.7f};
 const TextStyle kCreamStyle{kCream, Hex(0xd8cba0), Hex(0x0b2616), 1.0f, 0.5f};
