@@ -28,7 +28,8 @@ public:
 
     // One frame with every segment k cells along its last step, presented.
     // The page's own loop draws only these; the whole-step Draw() of other
-    // pages is not used.
+    // pages stays the base's empty one.
+    using PageBase::Draw;
     void Draw(float k);
     // The level and length read-out.
     void DrawExtras();
