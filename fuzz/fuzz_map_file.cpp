@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "Engine/gamefiles.h"
 #include "Engine/map.h"
 #include "game_world.h"
 
@@ -29,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         map.Draw();
         map.FreeTextures();
     } else {
-        FUZZ_CHECK(map.Error().find("Maps/Level1.map") != std::string::npos);
+        FUZZ_CHECK(map.Error().find(MapFile("Level1")) != std::string::npos);
         FUZZ_CHECK(map.width == 0 && map.height == 0);
     }
     return 0;
