@@ -16,12 +16,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (!f) return 0;
     fwrite(data, 1, size, f);
     fclose(f);
-    XMLNode::guessUTF8ParsingParameterValue(const_cast<uint8_t *>(data), static_cast<int>(size), 1);
     XMLNode helper = XMLNode::openFileHelper(path.c_str(), nullptr);
     XMLResults results;
     XMLNode tagged = XMLNode::parseFile(path.c_str(), "a", &results);
-    helper.nElement();
-    tagged.getChildNode(0).getText(0);
+    helper.nElement(), tagged.getChildNode(0).getText(0);
     remove(path.c_str());
     return 0;
 }

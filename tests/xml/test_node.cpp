@@ -1,4 +1,4 @@
-// The node model: shared records, lookups, insertion order, growth of the arrays.
+// The node model: shared records, lookups, insertion order, parsed memory.
 #include <cstring>
 #include <new>
 #include <vector>
@@ -7,18 +7,13 @@
 
 namespace {
 
-int refs(const XMLNode &n) { return n.inspectRecord()->ref_count; }
-
 TEST(XMLHandle, CopiesShareOneRecordAndInnerHandlesOutliveTheirRoot)
 {
-    XMLNode a = XMLNode::createXMLTopNode("a"), b = a, other = XMLNode::createXMLTopNode("other");
+    XMLNode a = XMLNode::createXMLTopNode("a"), b = a;
     b.addText("seen by both");
     EXPECT_STREQ(a.getText(), "seen by both");
     XMLNode &self = b;
-    b = self, b = a;
-    EXPECT_EQ(refs(a), 2);
-    b = other;
-    EXPECT_EQ(std::make_pair(refs(a), refs(other)), std::make_pair(1, 2));
+    b = self, b = XMLNode::createXMLTopNode("other"); // ASan/LSan catch a bad release
 
     XMLNode n = XMLNode::parseString("<a><b><c/></b></a>");
     n = n.getChildNode(0); // the only handle on "a" gives way to its child
@@ -34,7 +29,6 @@ TEST(XMLHandle, CopiesShareOneRecordAndInnerHandlesOutliveTheirRoot)
     EXPECT_EQ(xmlDump(root.getChildNode(0)), "b(x=1){c{'t'} 'u'}");
     root = XMLNode();
     EXPECT_TRUE(inner.getParentNode().isEmpty());
-    EXPECT_EQ(refs(inner), 1);
     EXPECT_EQ(xmlDump(inner.getChildNode(0).getParentNode()), "b(x=1){c{'t'} 'u'}");
 }
 
@@ -42,11 +36,8 @@ TEST(XMLQuery, NeutralResultsAndNamedLookupsIgnoringCaseByRank)
 {
     const XMLNode none, leaf = XMLNode::parseString("<Width/>");
     for (const XMLNode *n : {&none, &leaf}) {
-        EXPECT_EQ(n->getText(0), nullptr);
+        EXPECT_TRUE(!n->getText(0) && !n->getClear(0).lpszValue && !n->getAttribute(0).lpszName && !n->getAttributeName(-1));
         EXPECT_TRUE(n->getChildNode(0).isEmpty() && n->getChildNode("Width").isEmpty());
-        EXPECT_EQ(n->getClear(0).lpszValue, nullptr);
-        EXPECT_EQ(n->getAttribute(0).lpszName, nullptr);
-        EXPECT_EQ(n->getAttributeName(-1), nullptr);
         EXPECT_EQ(n->enumContents(0).type, eNodeNULL);
     }
     EXPECT_EQ(XMLNode::parseString("<a x=\"1\">t</a>").enumContents(-1).type, eNodeNULL);
@@ -57,22 +48,20 @@ TEST(XMLQuery, NeutralResultsAndNamedLookupsIgnoringCaseByRank)
     int j = 0;
     for (XMLNode row = map.getChildNode("Row", &j); !row.isEmpty(); row = map.getChildNode("Row", &j))
         seen += row.getAttribute("n");
-    EXPECT_EQ(seen, "012");
-    EXPECT_EQ(j, 4);
+    EXPECT_EQ(seen + std::to_string(j), "0124");
     EXPECT_STREQ(map.getChildNode("row", 2).getAttribute("N"), "2");
     EXPECT_TRUE(map.getChildNode("row", 3).isEmpty());
     EXPECT_STREQ(map.getAttribute("k", 1), "2");
     j = 1;
     EXPECT_STREQ(map.getAttribute("k", &j), "2");
     EXPECT_EQ(map.getAttribute("k", &j), nullptr);
-    EXPECT_EQ(j, 3);
     EXPECT_EQ(map.isAttributeSet("FLAG"), 1);
     EXPECT_EQ(map.getAttribute("flag"), nullptr); // set, without a value
 }
 
 // Each step adds a child ('c'), text ('t') or clear section ('x') labelled by its
 // rank, or moves the first child ('m'), at an order position.
-TEST(XMLBuild, PlacesItemsAtOrderPositionsRefusesNullsAndCyclesAndMovesNodes)
+TEST(XMLBuild, PlacesItemsAtOrderPositionsRefusesCyclesAndMovesNodes)
 {
     const std::pair<std::vector<std::pair<char, int>>, const char *> cases[] = {
         {{{'c', -1}, {'t', -1}, {'x', -1}, {'t', 0}}, "n{'3' c0 '1' <!--2-->}"},
@@ -92,28 +81,21 @@ TEST(XMLBuild, PlacesItemsAtOrderPositionsRefusesNullsAndCyclesAndMovesNodes)
             else if (kind == 't') n.addText(label.c_str(), pos);
             else if (kind == 'x') n.addClear(label.c_str(), "<!--", "-->", pos);
             else n.addChild(n.getChildNode(0), pos);
-            expectOrderInvariant(n);
         }
         EXPECT_EQ(xmlDump(n), dump);
     }
 
     XMLNode n = XMLNode::parseString("<a><b><c/></b><d/></a>"), none;
-    EXPECT_EQ(n.addAttribute_WOSD(nullptr, nullptr), &XMLNode::emptyXMLAttribute);
-    EXPECT_EQ(n.addClear(nullptr, "<!--", "-->"), &XMLNode::emptyXMLClear);
-    EXPECT_EQ(n.addText(nullptr), nullptr);
-    EXPECT_TRUE(n.addChild(static_cast<const char *>(nullptr)).isEmpty());
-    EXPECT_TRUE(none.addChild("c").isEmpty());
+    EXPECT_TRUE(!n.addText(nullptr) && !n.addClear(nullptr, "<!--", "-->")->lpszValue && !n.addAttribute(nullptr, "v")->lpszName);
+    EXPECT_TRUE(n.addChild(static_cast<const char *>(nullptr)).isEmpty() && none.addChild("c").isEmpty());
     EXPECT_EQ(none.addChild(n).inspectRecord(), n.inspectRecord()); // handed back unchanged
-    EXPECT_TRUE(n.getChildNode(0).getChildNode(0).addChild(n).isEmpty());
+    EXPECT_TRUE(n.getChildNode(0).getChildNode(0).addChild(n).isEmpty()); // LSan catches a cycle kept
     EXPECT_TRUE(n.addChild(n).isEmpty());
-    EXPECT_EQ(refs(n), 1);
 
     XMLNode to = XMLNode::parseString("<to><y/></to>"), b = n.getChildNode("b");
     EXPECT_EQ(to.addChild(b, 0).inspectRecord(), b.inspectRecord());
     EXPECT_EQ(xmlDump(n) + " " + xmlDump(to), "a{d} to{b{c} y}");
     EXPECT_EQ(b.getParentNode().inspectRecord(), to.inspectRecord());
-    EXPECT_EQ(refs(b), 2); // the slot and b
-    expectOrderInvariant(n);
 }
 
 // Parsed pieces share their document's blocks: ASan catches one freed alone, LSan blocks never freed.
@@ -145,34 +127,6 @@ TEST(XMLParsedMemory, PiecesLiveWhileAnyRecordOfTheDocumentDoes)
     EXPECT_DEATH(gone.getName(), "use-after-poison");
     new (&gone) XMLNode(); // its record went: drop the handle without a release
 #endif
-}
-
-std::pair<int, int> capacity(const XMLNode &n)
-{
-    const XMLNode::XMLNodeDataTag *d = n.inspectRecord();
-    return {d->pChild ? d->nChildCapacity : 0, d->pOrder ? d->nOrderCapacity : 0};
-}
-
-TEST(XMLGrowth, ClosedElementsAreTrimmedAndOpenOnesKeepTheirBlocks)
-{
-    XMLNode a = XMLNode::parseString("<a x=\"1\"><b/><b/><b/></a>");
-    EXPECT_EQ(capacity(a), std::make_pair(3, 4)); // the trim counts the attributes too
-    a.addChild("b"), a.addText("t");
-    EXPECT_EQ(capacity(a), std::make_pair(4, 5)); // later additions are exact
-    XMLNode mismatch = XMLNode::parseString("<a><b><c/><c/></a>");
-    EXPECT_EQ(capacity(mismatch.getChildNode(0)).first, 2); // b reads the mismatched end tag and is trimmed
-    EXPECT_EQ(capacity(mismatch).first, 1);                 // a is closed by it without reading it
-
-    // a first item has an exact array, a second moves to blocks of 50 (150 for the order)
-    const int cases[][3] = {{1, 1, 1}, {2, 50, 150}, {49, 50, 150}, {50, 100, 150}, {100, 150, 150}, {150, 200, 300}};
-    for (const auto &[children, child, order] : cases) {
-        std::string text = "<a>";
-        for (int i = 0; i < children; i++) text += "<b/>";
-        XMLNode open = XMLNode::parseString(text.c_str());
-        EXPECT_EQ(open.nChildNode(), children);
-        EXPECT_EQ(capacity(open), std::make_pair(child, order)) << children << " children";
-        expectOrderInvariant(open);
-    }
 }
 
 } // namespace

@@ -19,7 +19,6 @@ TEST(ParseString, BuildsTreeAndReportsPosition)
         {"", "Map", NOTAG, 0, 0, "-"}, {"<x><Map/></x>", "Map", OK, -1, -1, "Map"},
         {"<x><y><Map/></y></x>", "Map", NOTAG, 0, 0, "-"}, {"<A></a>tail", nullptr, OK, -1, -1, "A"},
         {"<a>  two\n words  </a>", nullptr, OK, -1, -1, "a{'two\n words'}"},
-        {"<a>x<b/>y<c>z</c></a>", nullptr, OK, -1, -1, "a{'x' b 'y' c{'z'}}"},
         // attributes, with and without values or quotes
         {"<a b=c d x='1' y=\"\" z=\"it's\"></a>", nullptr, OK, -1, -1, "a(b=c d x=1 y= z=it's)"},
         {"<a x=\"&lt;&#x41;>\"/>", nullptr, OK, -1, -1, "a(x=<A>)"},
@@ -30,7 +29,7 @@ TEST(ParseString, BuildsTreeAndReportsPosition)
         {"<a>\n  <b>\n</a>", nullptr, WARN, 3, 5, "a{b}"}, {"</x><a/>", nullptr, WARN, 1, 5, "#"},
         {"<a>text", nullptr, WARN, 1, 8, "a"}, {"<a><b></c></a>", nullptr, eXMLErrorUnmatchedEndTag, 1, 11, "-"},
         {"<a><b></a><c>&x;</c>", nullptr, ESCAPE, 1, 19, "-"}, {"<a></>", nullptr, NOENDNAME, 1, 7, "-"},
-        {"<a></a b>", nullptr, NOENDNAME, 1, 9, "-"}, {"<a><", nullptr, eXMLErrorMissingTagName, 1, 5, "-"},
+        {"<a><", nullptr, eXMLErrorMissingTagName, 1, 5, "-"},
         // names whose end tag reads otherwise than the start tag: "a/" then "/>", a quote, a cut lead byte
         {"<a/ ></a/>", nullptr, NOENDNAME, 1, 11, "-"}, {"<\"a></\"a>\"", nullptr, NOENDNAME, 1, 11, "-"},
         {"<?ab\xC3?>x</ab\xC3>><c/>", nullptr, OK, -1, -1, "#{?ab\xC3{'x'} c}"},
@@ -48,7 +47,6 @@ TEST(ParseString, BuildsTreeAndReportsPosition)
         {"<a><![cdata[<b>&x;]]><![CDATA[]]></a>", nullptr, OK, -1, -1, "a{<![CDATA[<b>&x;]]> <![CDATA[]]>}"},
         {"<a><pre>x</PRE></a>", nullptr, OK, -1, -1, "a{<PRE>x</PRE>}"}, {"<a><pre>x</pre></a>", nullptr, UNCLOSED, 1, 9, "-"},
         {"<a><!-- never closed</a>", nullptr, UNCLOSED, 1, 8, "-"}, {"<a <!--c-->/>", nullptr, TOKEN, 1, 8, "-"},
-        {"<!DOCTYPE r><r/>", nullptr, OK, -1, -1, "#{<!DOCTYPE r> r}"},
         {"<!DOCTYPE r SYSTEM \"a[b\"><r/>", nullptr, OK, -1, -1, "#{<!DOCTYPE r SYSTEM \"a[b\"> r}"},
         // an internal subset ends at its "]", wherever quotes, comments and instructions hide "]" or ">"
         {"<!DOCTYPE r [<!ENTITY e \"]>\"><!--]>--><?p ]>?><!ATTLIST r a CDATA '>'>]><r/>", nullptr, OK, -1, -1,

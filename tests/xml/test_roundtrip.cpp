@@ -22,17 +22,16 @@ struct TreeGenerator {
         for (int n = random() % 6; n > 0; n--) s += pick(kPieces);
         return s;
     }
-    // A root element, sometimes inside an XML declaration as a file has it.
-    XMLNode document()
+    XMLNode document() // a root element, sometimes inside an XML declaration as a file has it
     {
-        const bool declared = random() % 4 == 0;
-        XMLNode top = XMLNode::createXMLTopNode(declared ? "xml" : pick(kNames), declared);
-        if (declared) top.addAttribute("version", "1.0");
-        if (declared && random() % 2 == 0) top.addAttribute("standalone", nullptr);
-        fill(declared ? top.addChild(pick(kNames)) : top, declared);
+        if (random() % 4) return fill(XMLNode::createXMLTopNode(pick(kNames)), 0);
+        XMLNode top = XMLNode::createXMLTopNode("xml", 1);
+        top.addAttribute("version", "1.0");
+        if (random() % 2 == 0) top.addAttribute("standalone", nullptr);
+        fill(top.addChild(pick(kNames)), 1);
         return top;
     }
-    void fill(XMLNode node, int depth)
+    XMLNode fill(XMLNode node, int depth)
     {
         for (int n = random() % 4; n > 0; n--) {
             const std::string v = value();
@@ -47,13 +46,13 @@ struct TreeGenerator {
                 if (!lastWasText) node.addText((pick(kPieces) + value() + pick(kPieces)).c_str());
             } else {
                 const auto &clear = pick(kClearKinds);
-                const std::string v = value();
-                if (v.find(clear[1]) != std::string::npos) continue; // it would end the section early
-                if (clear[1][0] == '>' && v.find('[') != std::string::npos) continue; // a subset needs its "]"
+                const std::string v = value(); // not one that ends the section early or opens a subset
+                if (v.find(clear[1]) != std::string::npos || (clear[1][0] == '>' && v.find('[') != std::string::npos)) continue;
                 node.addClear(v.c_str(), clear[0], clear[1]);
             }
             lastWasText = kind == 1;
         }
+        return node;
     }
 };
 

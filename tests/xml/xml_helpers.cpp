@@ -30,20 +30,6 @@ std::string xmlDump(const XMLNode &node)
     return out;
 }
 
-void expectOrderInvariant(const XMLNode &node)
-{
-    const XMLNode::XMLNodeDataTag *d = node.inspectRecord();
-    int next[4] = {0, 0, 0, 0};
-    for (int i = 0; i < d->nChild + d->nText + d->nClear; i++) {
-        const int type = d->pOrder[i] & 3;
-        ASSERT_NE(type, eNodeAttribute);
-        EXPECT_EQ(d->pOrder[i] >> 2, next[type]++) << "order entry " << i;
-    }
-    EXPECT_EQ(next[eNodeChild], d->nChild);
-    EXPECT_EQ(next[eNodeText], d->nText);
-    EXPECT_EQ(next[eNodeClear], d->nClear);
-}
-
 std::string serialise(const XMLNode &node, int nFormat)
 {
     int size = -1;

@@ -17,9 +17,6 @@ struct XMLOptions : ::testing::Test {
 //   <?xml v="1"?><a b c="d">t<!--x--><e/></a>  ->  ?xml(v=1){a(b c=d){'t' <!--x--> e}}
 std::string xmlDump(const XMLNode &node);
 
-// Each kind's order entries must name its items 0, 1, 2, ... once each.
-void expectOrderInvariant(const XMLNode &node);
-
 // createXMLString as a string ("(null)" for no text), checking the size it reports.
 std::string serialise(const XMLNode &node, int nFormat);
 
