@@ -5,8 +5,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "gamedir.h"
-#include "headless.h"
+#include "headless_world.h"
 #include "settings_support.h"
 
 namespace fs = std::filesystem;
@@ -17,14 +16,9 @@ const SixValues kDesktopDefaults = {1920, 1080, 24, 2048, 45, 0};
 
 class SettingsStore : public ::testing::Test {
 protected:
-    SettingsStore() {
-        backend.SetDesktopMode({1920, 1080, 24});
-        platform::Install(&backend);
-    }
-    ~SettingsStore() override { platform::Install(nullptr); }
-
-    platform::HeadlessPlatform backend;
-    ScopedGameDir dir;
+    SettingsStore() { world.backend.SetDesktopMode({1920, 1080, 24}); }
+    HeadlessWorld world;
+    const ScopedGameDir& dir = world.dir;
 };
 
 // A display that cannot be asked for its mode: zeros, even if the query scribbled first.
