@@ -1,5 +1,5 @@
 // The settings file through whole runs of the program on the off-screen
-// backend: first and second start, the options page, the camera.
+// backend: a later start, the options page, the camera.
 #include <gtest/gtest.h>
 
 #include <cmath>
