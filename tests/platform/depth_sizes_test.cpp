@@ -12,13 +12,9 @@ TEST(DepthPreference, RequestFirstThenClosestNeverNone) {
         int requested;
         std::vector<int> order;
     } cases[] = {
-        {32, {32, 24, 16}},
-        {24, {24, 32, 16}},  // 16 and 32 tie in distance: the larger first
-        {16, {16, 24, 32}},
-        {8, {8, 16, 24, 32}},
-        {20, {20, 24, 16, 32}},
-        {0, {0}},
-        {-1, {0}},
+        // 16 and 32 tie in distance from 24: the larger first.
+        {32, {32, 24, 16}}, {24, {24, 32, 16}}, {16, {16, 24, 32}}, {8, {8, 16, 24, 32}}, {20, {20, 24, 16, 32}},
+        {0, {0}}, {-1, {0}},
     };
     for (const auto& c : cases) EXPECT_EQ(platform::DepthPreference(c.requested), c.order) << c.requested;
 }

@@ -12,12 +12,10 @@ TEST(SdlKeys, MapToWindowsVirtualKeyCodes) {
         SDL_Keycode key;
         int vk;
     } cases[] = {
-        {SDLK_ESCAPE, 27}, {SDLK_LEFT, 37},   {SDLK_UP, 38},     {SDLK_RIGHT, 39},  {SDLK_DOWN, 40},
-        {SDLK_a, 65},      {SDLK_d, 68},      {SDLK_q, 81},      {SDLK_w, 87},      {SDLK_z, 90},
-        {SDLK_0, 48},      {SDLK_9, 57},      {SDLK_SPACE, 32},  {SDLK_RETURN, 13}, {SDLK_KP_ENTER, 13},
-        {SDLK_F1, 112},    {SDLK_F12, 123},   {SDLK_F13, 124},   {SDLK_KP_0, 96},   {SDLK_KP_1, 97},
-        {SDLK_KP_9, 105},  {SDLK_LSHIFT, 16}, {SDLK_RCTRL, 17},  {SDLK_MINUS, 189}, {SDLK_QUOTE, 222},
-        {SDLK_UNKNOWN, 0}, {SDLK_MUTE, 0},
+        // Both ends of each run of codes, and a few keys from the table.
+        {SDLK_a, 65},     {SDLK_z, 90},     {SDLK_0, 48},      {SDLK_9, 57},       {SDLK_F1, 112},  {SDLK_F12, 123},
+        {SDLK_F13, 124},  {SDLK_KP_1, 97},  {SDLK_KP_9, 105},  {SDLK_KP_0, 96},    {SDLK_LEFT, 37}, {SDLK_DOWN, 40},
+        {SDLK_RCTRL, 17}, {SDLK_QUOTE, 222}, {SDLK_KP_ENTER, 13}, {SDLK_UNKNOWN, 0}, {SDLK_MUTE, 0},
     };
     for (const auto& c : cases) EXPECT_EQ(platform::VirtualKeyFor(c.key), c.vk) << SDL_GetKeyName(c.key);
 }
@@ -60,7 +58,6 @@ TEST(SdlEvents, TranslateToWindowMessages) {
         {"F4 alone is a key", Key(SDL_KEYDOWN, SDLK_F4), {kMsgKeyDown, 115, 0}},
         {"left press", Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 640, 512), {kMsgLButtonDown, 0, PackPoint(640, 512)}},
         {"left release", Button(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 1023, 767), {kMsgLButtonUp, 0, (767L << 16) | 1023L}},
-        {"right press", Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT, 1, 2), {kMsgRButtonDown, 0, PackPoint(1, 2)}},
         {"right release", Button(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT, 0, 0), {kMsgRButtonUp, 0, 0}},
         {"middle button", Button(SDL_MOUSEBUTTONUP, SDL_BUTTON_MIDDLE, 5, 5), none},
         {"focus gained", Other(SDL_WINDOWEVENT, SDL_WINDOWEVENT_FOCUS_GAINED), {kMsgActivate, 1, 0}},
@@ -69,7 +66,6 @@ TEST(SdlEvents, TranslateToWindowMessages) {
         {"window moved", Other(SDL_WINDOWEVENT, SDL_WINDOWEVENT_MOVED), none},
         {"quit (SIGTERM)", Other(SDL_QUIT), {kMsgClose, 0, 0}},
         {"mouse motion", Other(SDL_MOUSEMOTION), none},
-        {"text input", Other(SDL_TEXTINPUT), none},
     };
     for (const auto& c : cases) {
         Message msg{0xDEAD, 0, 0};

@@ -1,7 +1,5 @@
-// A private copy of the game folder for one test: a fresh temporary folder
-// whose Textures/, Maps/ and Sounds/ hold the built game data, made the working
-// directory for the test's lifetime. Files a test writes (Settings.xml, a
-// broken map) stay in it and vanish with it.
+// A private copy of the built game data (Textures/, Maps/, Sounds/) in a temporary folder, the working
+// directory for the test's lifetime; what the test writes there vanishes with it.
 #pragma once
 
 #include <string>

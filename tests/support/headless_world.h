@@ -1,9 +1,6 @@
-// The program's state after start-up, without any page running: a private
-// copy of the game folder as the working directory, the off-screen backend
-// installed, and (for a positive size) the window with its GL context, the
-// settings with their defaults and the text writer. For tests, fuzz targets
-// and benchmarks that drive the game's parts directly. Backend is the
-// off-screen backend or a variant of it (one on the real clock, say).
+// The program after start-up with no page running, for tests, fuzz targets and benchmarks that drive the
+// game's parts directly: a private game folder, the off-screen backend (or a variant) installed, and for a
+// positive size the window with its GL context, default settings and the text writer.
 #pragma once
 
 #include <cstdlib>
@@ -16,9 +13,7 @@
 #include "settings.h"
 #include "texter.h"
 
-// What start-up makes before the first page, on a desktop of this size:
-// default settings, the window with its GL context and the text writer.
-// False when the window could not be made.
+// What start-up makes before the first page, on a desktop of this size; false without a window.
 inline bool StartHeadlessGraphics(platform::HeadlessPlatform& backend, int width, int height) {
     backend.SetDesktopMode({width, height, 24});
     GameSettings = new Settings;

@@ -8,7 +8,8 @@
 #include "autoplayer.h"
 #include "program_driver.h"
 
-long ResidentBytes() {
+// Resident memory of this process, in bytes.
+static long ResidentBytes() {
     long size = 0, resident = 0;
     FILE* f = std::fopen("/proc/self/statm", "r");
     if (!f) return 0;

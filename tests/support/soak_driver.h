@@ -23,6 +23,3 @@ struct SoakRun {
     // Runs the program; returns its exit status.
     int Play(platform::HeadlessPlatform& backend);
 };
-
-// Resident memory of this process, in bytes (from /proc/self/statm).
-long ResidentBytes();
