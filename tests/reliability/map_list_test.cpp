@@ -69,7 +69,8 @@ TEST(MapDrawing, CompiledCellsDrawTheSamePixels) {
         Map map(name.c_str());
         ASSERT_EQ(map.LoadMap(), 1) << map.Error();
         // Near a corner, looking down and far across; the middle, turned.
-        const View views[] = {{1024, 0, 0, 3, 1}, {4096, 90, 0, 3, 1}, {2048, 45, 135, map.width / 2.0, map.height / 2.0}};
+        const View views[] = {
+            {1024, 0, 0, 3, 1}, {4096, 90, 0, 3, 1}, {2048, 45, 135, map.width / 2.0, map.height / 2.0}};
         for (const View& view : views) {
             const std::vector<unsigned char> cells = Render(map, view, false);
             EXPECT_TRUE(Render(map, view, true) == cells) << "view at " << view.cellX << ", " << view.xAngle;
