@@ -1,5 +1,4 @@
-// The sound files the game plays, checked by ear's proxy: the sox tool's
-// figures for length, loudness, quiet ends and the pitch's direction.
+// The game's sounds by sox's figures for length, loudness, quiet ends and the pitch's direction.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -37,8 +36,7 @@ double Peak(const std::string& file, const std::string& effects = "") {
 }
 
 TEST(SoundFiles, EachIsShortCleanAndShapedForItsMoment) {
-    // {name, longest seconds, pitch direction from the first third to the
-    // last: +1 rising, -1 falling, 0 either}
+    // Name, longest seconds, pitch from the first third to the last: +1 rising, -1 falling, 0 either.
     const struct {
         std::string name;
         double longest;

@@ -1,5 +1,4 @@
-// A game test's world: a private game folder and the off-screen backend with
-// a window, settings and text writer as start-up leaves them; no page runs.
+// A game test's world: a private game folder and the off-screen backend as start-up leaves it; no page runs.
 #pragma once
 
 #include <gtest/gtest.h>

@@ -1,5 +1,4 @@
-// Loading level maps: what a complete file gives, and how every kind of
-// broken file is turned away with a message instead of a crash.
+// Loading level maps: complete files in any form, and broken ones refused with a message, not a crash.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -46,8 +45,7 @@ TEST_F(MapTest, CompleteFilesLoadWhateverTheirOrderCaseAndSurplus) {
         Map map("Level1");
         ASSERT_EQ(map.LoadMap(), 1) << name << ": " << map.Error();
         EXPECT_EQ(std::make_pair(map.width, map.height), std::make_pair(width, height)) << name;
-        // Columns first: (x, y) is cell x of row y; off the grid is all wall,
-        // so a map without its border still keeps the snake inside.
+        // (x, y) is cell x of row y; off the grid is wall, so a borderless map still keeps the snake in.
         const std::pair<int, int> walls[] = {{0, 0}, {2, 1}, {-1, 2}, {width, 2}, {3, -1}, {3, height}, {200, 200}};
         const std::pair<int, int> floors[] = {{1, 1}, {3, 1}, {4, 1}, {1, 2}, {2, 2}};
         for (auto [x, y] : walls) EXPECT_EQ(map.IsOnWall(x, y), 1) << name << " (" << x << ", " << y << ")";

@@ -1,5 +1,4 @@
-// The whole program against files that go bad: a message or fallback, never a
-// crash, and the player's settings survive.
+// The whole program against files that go bad: a message or fallback, never a crash; settings survive.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -96,8 +95,7 @@ TEST(Faults, BrokenSettingsFilesGiveDefaultsAndAreWrittenAnew) {
     }
 }
 
-// Root ignores permission bits, so the temporary file cannot be made because a
-// folder holds its name. (A folder in the way of the replace is the settings store's case.)
+// Root ignores permission bits: a folder takes the temporary file's name so that it cannot be made.
 TEST(Faults, SettingsThatCannotBeWrittenKeepTheOldFile) {
     HeadlessWorld world;
     world.backend.SetDesktopMode({200, 150, 24});

@@ -1,6 +1,5 @@
-// The map's compiled cells, of which a frame replays only those the view can
-// reach, draw exactly the pixels that drawing every cell one call at a time
-// gives: for every shipped level and a 128 by 128 map, through the game's camera.
+// The map's compiled cells, of which a frame replays only those the view can reach, draw the pixels that
+// drawing every cell one at a time gives: every shipped level and a 128 by 128 map, through the camera.
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <gtest/gtest.h>
