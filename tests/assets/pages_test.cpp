@@ -1,6 +1,5 @@
-// Page pictures are stretched over the 1024 by 768 page: texel (x, y)
-// covers page x 4x..4x+4 and y 3y..3y+3. The buttons the game takes clicks
-// on must be drawn at exactly those rectangles.
+// Page pictures stretch over the 1024 by 768 page (texel (x, y) covers x 4x..4x+4, y 3y..3y+3): the
+// buttons must be drawn exactly where the game takes their clicks.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,6 +1,5 @@
-// Surface textures: one copy covers 16 by 16 cells of 16 by 16 texels and
-// repeats, so the wrap must not show, walls must form one block per cell,
-// and floors must stay quiet under the red, green and blue spheres.
+// Surface textures repeat every 16 by 16 cells of 16 by 16 texels: the wrap must not show, walls must
+// form one block per cell, and floors must stay quiet under the red, green and blue spheres.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,10 +13,8 @@ namespace {
 
 constexpr int kCell = 16;
 
-// How much the picture changes across the edge after line `edge` (a column,
-// or a row when `rows` is set): the mean difference between the mean
-// colours of the `width` lines on either side; lines wrap. Wide bands look
-// past grain and one-texel joints to the shapes behind them.
+// Mean difference between the mean colours of the `width` columns (rows) either side of the edge after
+// `edge`, wrapping; wide bands look past grain and one-texel joints to the shapes behind them.
 double Step(const Texture& t, int edge, int width, bool rows) {
     auto band = [&](int first, int i) {
         Rgb sum;
@@ -39,8 +36,7 @@ TEST(Surfaces, TheWrapIsNoHarderThanTheInteriorSteps) {
         const Texture t = ReadTexture(name);
         ASSERT_EQ(t.bytes.size(), kFileBytes) << name;
         for (bool rows : {false, true}) {
-            // The step across the wrap over the largest step between interior
-            // neighbours, for the band width where the wrap stands out most.
+            // The wrap's step over the largest interior step, at the band width where the wrap shows most.
             double worst = 0;
             for (int width : {1, 4, 8}) {
                 double interior = 1e-6;
@@ -52,8 +48,7 @@ TEST(Surfaces, TheWrapIsNoHarderThanTheInteriorSteps) {
     }
 }
 
-// Each wall cell reads as a block: the strongest mark across a cell, light
-// or dark, is its own rim, not something inside it.
+// Each wall cell reads as a block: its strongest mark, light or dark, is its rim, not inside it.
 TEST(Surfaces, WallBlocksFollowTheCellGrid) {
     for (const std::string& name : kWallNames) {
         const Texture t = ReadTexture(name);

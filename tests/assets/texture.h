@@ -35,8 +35,7 @@ struct Texture {
     }
 };
 
-// Textures/<name>.txu of the built game folder, or the file at a path with
-// a '/' in it; empty when it cannot be read.
+// Textures/<name>.txu of the built game, or the file at a path with a '/'; empty when unreadable.
 inline Texture ReadTexture(const std::string& name) {
     std::ifstream in(name.find('/') == std::string::npos ? TRAMOX_GAME_DIR "/Textures/" + name + ".txu" : name,
                      std::ios::binary);

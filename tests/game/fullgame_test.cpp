@@ -1,5 +1,4 @@
-// Whole games through the real program: from the main menu's play button to
-// the congratulations picture, and into the snake's own body.
+// Whole games through the real program, from the menu's play button to congratulations or a bite.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -45,8 +44,7 @@ TEST(FullGame, TheAutoplayerWinsAllTenLevels) {
 
 TEST(FullGame, SteeringIntoTheBodyEndsTheGame) {
     SmallProgram p;
-    // Once five long (a shorter snake cannot reach its body), turn the same
-    // way three times: up, back, down onto the body.
+    // Once five long (shorter cannot reach its body), turn up, back, and down onto the body.
     int turns = 0, firstDir = 0, framesAtLastStep = 0, framesOfBitingStep = -1;
     p.driver.steer = [&](const Engine& e) {
         const Snake& s = *e.GetSnake();
@@ -74,9 +72,7 @@ TEST(FullGame, SteeringIntoTheBodyEndsTheGame) {
     EXPECT_EQ(framesOfBitingStep, 0) << "the biting step draws nothing";
 }
 
-// Sound files change what is heard, never how the game runs: without them, or
-// with files that hold no sound, a game plays frame for frame as with the real
-// ones, only without the waits for the sounds the game waits on.
+// Missing or soundless sound files change only the waits for the sounds, never a frame of the game.
 TEST(FullGame, SoundFilesChangeOnlyTheWaits) {
     struct Run {
         std::vector<std::string> pages;

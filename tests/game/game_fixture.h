@@ -1,5 +1,4 @@
-// A game test's world: a private game folder and the off-screen backend with
-// a window, settings and text writer as start-up leaves them; no page runs.
+// A game test's world: a private game folder and the off-screen backend as start-up leaves it; no page runs.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -78,4 +77,8 @@ struct SmallProgram {
 };
 
 // The pixels of a frame that are not black.
-int LitPixels(const platform::Frame& f);
+inline int LitPixels(const platform::Frame& f) {
+    int lit = 0;
+    for (size_t i = 0; i < f.rgba.size(); i += 4) lit += (f.rgba[i] | f.rgba[i + 1] | f.rgba[i + 2]) != 0;
+    return lit;
+}

@@ -47,8 +47,7 @@ protected:
     }
 };
 
-// The read-out starts at x = -200 in the plane 384 units ahead: inside the
-// view only when the screen is at least about 1.257 times wider than high.
+// The read-out starts at x = -200, 384 units ahead: in view only when the screen is 1.257 times wider than high.
 TEST_F(RenderTest, TheReadOutIsDrawnOnlyWhereItsStartIsInView) {
     const std::tuple<int, int, bool> screens[] = {
         {320, 240, true}, {400, 240, true}, {320, 256, false}, {300, 300, false}};  // width, height, shown
@@ -68,8 +67,7 @@ TEST_F(RenderTest, TheReadOutIsDrawnOnlyWhereItsStartIsInView) {
 
 TEST_F(RenderTest, CellsShowTheirSixteenthOfTheTextureWhereTheGridPutsThem) {
     LookStraightDown();
-    // Each texel block has its own colour, so the colour over a cell tells
-    // which part of the texture it shows; walls add blue.
+    // Each texel block has its own colour, telling which part of the texture a cell shows; walls add blue.
     auto probe = [](unsigned blue) {
         return [blue](int bx, int by) { return unsigned(bx * 16 + 8) << 16 | unsigned(by * 16 + 8) << 8 | blue; };
     };
@@ -89,8 +87,7 @@ TEST_F(RenderTest, CellsShowTheirSixteenthOfTheTextureWhereTheGridPutsThem) {
         for (int x = 0; x < 10; x++) {
             if (!e.GetSnake()->IsClear(x, y) || (e.GetFood()->x == x && e.GetFood()->y == y)) continue;
             const bool wall = rows[5 - y][x] == '#';
-            // The centre and four points a quarter cell inside the corners
-            // (nearer the edge a neighbouring wall block may hide the floor).
+            // The centre and four points a quarter cell in (nearer the edge a wall block may hide the floor).
             for (auto [ix, iy] : {std::pair{32, 32}, {16, 16}, {48, 16}, {16, 48}, {48, 48}}) {
                 auto [px, py] = Project(64.0 * (x - cx) + ix, 64.0 * (y - cy) + iy, (wall ? 32 : 1) - 1024);
                 EXPECT_EQ(Rgb(f, px, py), probe(wall ? 0xFF : 0)(x, y)) << "cell (" << x << ", " << y << ") at +"
@@ -101,8 +98,7 @@ TEST_F(RenderTest, CellsShowTheirSixteenthOfTheTextureWhereTheGridPutsThem) {
     EXPECT_EQ(checked, 10 * 6 - 4);
 }
 
-// The camera follows the gliding head, so in every frame the snake stands
-// still on the screen while the food slides past it.
+// The camera follows the gliding head: in every frame the snake stands still while the food slides past.
 TEST_F(RenderTest, TheFiveFramesOfAStepGlideFromTheLastCellToAFifthShortOfTheNext) {
     LookStraightDown();
     WriteTexture("grey", [](int, int) { return 0x808080u; });
@@ -116,8 +112,7 @@ TEST_F(RenderTest, TheFiveFramesOfAStepGlideFromTheLastCellToAFifthShortOfTheNex
     const double unitsPerPixel = (1024 - 32) * kTanHalfFov * (640.0 / 480) / 320;
     for (int i = 0; i < 5; i++) {
         const platform::Frame& f = backend.AllFrames()[i];
-        // The mean eye-space x of the pixels where one channel (0 red, 1
-        // green, 2 blue) outshines the other two.
+        // Mean eye-space x of the pixels where channel (0 red, 1 green, 2 blue) outshines the other two.
         auto eyeX = [&f, unitsPerPixel](int channel) {
             double sum = 0;
             int n = 0;

@@ -71,8 +71,7 @@ TEST_F(SnakeTest, MovingShiftsEverySegmentAndGrowingAddsAStillOneWhereTheTailWas
 }
 
 TEST_F(SnakeTest, CirclingASquareBitesOnlyWhenTheSnakeIsLongerThanTheLoop) {
-    // Round a 2 by 2 square a 4-long head meets the cell its tail leaves in
-    // the same move: no bite; a 5th segment is still there.
+    // Round a 2 by 2 square a 4-long head takes the cell its tail leaves: no bite; a 5th segment bites.
     const Cell loop[] = {{0, 1}, {-1, 0}, {0, -1}, {1, 0}};
     for (auto [length, bites] : {std::pair{3, false}, {4, false}, {5, true}}) {
         Snake s;

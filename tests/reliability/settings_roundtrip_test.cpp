@@ -1,5 +1,4 @@
-// Whatever settings file the player had, the file written back loads with the run's values: no choice is
-// lost at the next start. Each case is a file that once came back broken.
+// Whatever settings file the player had, the file written back loads with the run's values (each case once broke).
 #include <gtest/gtest.h>
 
 #include <string>

@@ -1,5 +1,4 @@
-// Parser inputs that once broke the faster text and memory handling: each
-// must give the tree the character rules give.
+// Parser inputs that once broke the faster text and memory handling give the tree the character rules give.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,8 +9,7 @@
 namespace {
 
 TEST(XmlParse, ManyAttributesBesideContent) {
-    // More attributes than the order array's first block, beside a text: the
-    // element's arrays are trimmed when it closes.
+    // More attributes than the order array's first block, beside a text: the arrays are trimmed at the close.
     std::string xml = "<a";
     for (int i = 0; i < 200; i++) xml += " n" + std::to_string(i) + "=\"" + std::to_string(i) + "\"";
     xml += ">t<b/></a>";
@@ -27,8 +25,7 @@ TEST(XmlParse, ManyAttributesBesideContent) {
 TEST(XmlParse, ReferencesAreFoundOnlyAtCharacterStarts) {
     // Name, UTF-8 in force, document, error, the element's first text and its attribute v (null: not checked).
     const std::tuple<const char*, char, const char*, XMLError, const char*, const char*> cases[] = {
-        // Under UTF-8, 0xE5 starts a three-byte character that takes "&l"
-        // with it: no reference starts there, and the text stays as it is.
+        // Under UTF-8, 0xE5 starts a three-byte character that takes "&l": no reference starts there.
         {"ampersand inside a UTF-8 sequence", 1, "<a>\xE5&lt;x</a>", eXMLErrorNone, "\xE5&lt;x", nullptr},
         // One byte per character: the same bytes hold a reference.
         {"ampersand after a Latin-1 byte", 0, "<a>\xE5&lt;x</a>", eXMLErrorNone, "\xE5<x", nullptr},
