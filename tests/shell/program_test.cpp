@@ -126,18 +126,27 @@ struct FailingPlatform : HeadlessPlatform {
     }
 };
 
-// The first message, then a fresh attempt in the desktop mode, which the
-// settings keep with the player's camera. Failing twice is a reliability test.
+// One failure: the first message, a fresh second attempt in the desktop
+// mode, which the settings keep with the player's camera. Two: the second message and exit status 0,
+// with the settings file untouched.
 TEST(ProgramTest, GraphicsFallback) {
+    const std::string first = "Failed to init graphics. Trying default settings.";
+    const std::string second = "Failed to init graphics with default settings. Exiting program.";
     const struct {
         const char* name;
-        int width, windowFailures, formatFailures;
+        int width, height, windowFailures, formatFailures;
+        std::vector<std::string> messages;
     } cases[] = {
-        {"mode refused", 1280, 0, 0}, {"window refused", 320, 1, 0}, {"pixel format refused", 320, 0, 1}};
+        {"mode refused", 1280, 960, 0, 0, {first}},
+        {"window refused", 320, 240, 1, 0, {first}},
+        {"pixel format refused", 320, 240, 0, 1, {first}},
+        {"refused twice", 320, 240, 2, 0, {first, second}},
+    };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ScopedGameDir dir;
-        dir.Write("Settings.xml", SettingsFile({c.width, c.width * 3 / 4, 32, 3008, 60, -15}));
+        const std::string file = SettingsFile({c.width, c.height, 32, 3008, 60, -15});
+        dir.Write("Settings.xml", file);
         FailingPlatform os;
         os.SetOfferedModes({{320, 240, 32}});
         os.windowFailures = c.windowFailures;
@@ -148,12 +157,16 @@ TEST(ProgramTest, GraphicsFallback) {
                       p.PostClose();
                   }),
                   0);
-        ASSERT_EQ(os.MessageBoxes().size(), 1u);
-        EXPECT_EQ(os.MessageBoxes()[0].text, "Failed to init graphics. Trying default settings.");
-        EXPECT_EQ(os.MessageBoxes()[0].caption, "Tramox Error");
+        std::vector<std::string> shown;
+        for (const platform::MessageBoxRecord& box : os.MessageBoxes()) {
+            shown.push_back(box.text);
+            EXPECT_EQ(box.caption, "Tramox Error");
+        }
+        EXPECT_EQ(shown, c.messages);
         EXPECT_FALSE(os.windowLeftOver);
-        EXPECT_EQ(std::vector<int>({width, mode}), std::vector<int>(2, 640));
-        EXPECT_EQ(dir.Read("Settings.xml"), SettingsFile({640, 480, 32, 3008, 60, -15}));
+        const bool started = c.messages.size() == 1;
+        EXPECT_EQ(std::vector<int>({width, mode}), std::vector<int>(2, started ? 640 : 0));
+        EXPECT_EQ(dir.Read("Settings.xml"), started ? SettingsFile({640, 480, 32, 3008, 60, -15}) : file);
     }
 }
 
