@@ -9,6 +9,7 @@
 #
 # usage: windows_installer.sh INSTALLER WINDOWS_GAME_DIR SCREEN_CHECK
 set -euo pipefail
+. "$(dirname "$0")/../windows/wine_prefix.sh"
 
 width=1024 height=768
 if [ "${1:-}" != "--inside-x" ]; then
@@ -32,24 +33,7 @@ fail() {
   exit 1
 }
 
-# A fresh Wine with a virtual desktop the size of the screen and the
-# monospaced face the game asks for, set inside this X session.
-wine wineboot -i >"$work/wineboot.log" 2>&1 || { cat "$work/wineboot.log" >&2; fail "wineboot failed"; }
-cat >"$work/session.reg" <<REG
-REGEDIT4
-
-[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]
-"Desktop"="Default"
-
-[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]
-"Default"="${width}x${height}"
-
-[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]
-"Courier New"="Liberation Mono"
-REG
-wine regedit /S "$work/session.reg" >/dev/null 2>&1
-wineserver -k || true
-wineserver -w
+make_wine_prefix "$work" "$width" "$height" || fail "wineboot failed"
 log "Wine prefix ready"
 
 unix_path() { winepath -u "$(wine cmd /c echo "%$1%" 2>/dev/null | tr -d '\r')" 2>/dev/null; }

@@ -11,6 +11,7 @@
 #
 # usage: wine_smoke.sh WINDOWS_GAME_DIR WINE_PROBE_EXE SCREEN_CHECK BUTTON_POINT LINUX_TRAMOX
 set -euo pipefail
+. "$(dirname "$0")/wine_prefix.sh"
 
 width=1024 height=768
 if [ "${1:-}" != "--inside-x" ]; then
@@ -41,26 +42,7 @@ fail() {
   exit 1
 }
 
-# A fresh Wine with a virtual desktop the size of the screen (display-mode
-# changes work inside it, and odd modes are refused) and the monospaced face
-# the game asks for. The settings are made inside this X session, and the
-# server is stopped after, so that the next start reads them.
-wine wineboot -i > "$work/wineboot.log" 2>&1 || { cat "$work/wineboot.log" >&2; fail "wineboot failed"; }
-cat > "$work/session.reg" <<EOF
-REGEDIT4
-
-[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]
-"Desktop"="Default"
-
-[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]
-"Default"="${width}x${height}"
-
-[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]
-"Courier New"="Liberation Mono"
-EOF
-wine regedit /S "$work/session.reg" > /dev/null 2>&1
-wineserver -k || true
-wineserver -w
+make_wine_prefix "$work" "$width" "$height" || fail "wineboot failed"
 log "Wine prefix ready"
 
 # A game folder of its own for each run, with the build's data.
