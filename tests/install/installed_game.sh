@@ -8,6 +8,7 @@
 #
 # usage: installed_game.sh SCREEN_CHECK_BINARY (--build BUILD_DIR | --deb PACKAGE)
 set -euo pipefail
+. "$(dirname "$0")/../smoke/wait_for_menu.sh"
 
 if [ "${1:-}" != "--inside-x" ]; then
   exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" --inside-x "$@"
@@ -46,16 +47,7 @@ fail() {
   exit 1
 }
 
-# The splash, then past its two seconds the main menu.
-deadline=$((SECONDS + 60))
-until "$screen_check" >/dev/null; do
-  kill -0 "$pid" 2>/dev/null || fail "the game ended before showing anything"
-  [ "$SECONDS" -lt "$deadline" ] || fail "the screen stayed blank"
-  sleep 0.2
-done
-sleep 3
-kill -0 "$pid" 2>/dev/null || fail "the game ended instead of showing its menu"
-"$screen_check" "$PWD/installed_game_screen.ppm" >/dev/null || fail "the screen went blank after the splash"
+wait_for_menu "$screen_check" "$pid" "$PWD/installed_game_screen.ppm"
 kill -TERM "$pid"
 status=0
 wait "$pid" || status=$?

@@ -9,6 +9,7 @@
 #
 # usage: desktop_smoke.sh [--openbox] GAME_DIR TRAMOX_BINARY SCREEN_CHECK_BINARY
 set -euo pipefail
+. "$(dirname "$0")/wait_for_menu.sh"
 
 if [ "${1:-}" != "--inside-x" ]; then
   exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" --inside-x "$@"
@@ -52,17 +53,7 @@ fail() {
   exit 1
 }
 
-# Wait for the first picture (the splash), then past the splash's two
-# seconds: the screen must still show a picture, now the main menu's.
-deadline=$((SECONDS + 60))
-until "$screen_check" > /dev/null; do
-  kill -0 "$pid" 2>/dev/null || fail "the game ended before showing anything"
-  [ "$SECONDS" -lt "$deadline" ] || fail "the screen stayed blank"
-  sleep 0.2
-done
-sleep 3
-kill -0 "$pid" 2>/dev/null || fail "the game ended instead of showing its menu"
-"$screen_check" "$screenshot" || fail "the screen went blank after the splash"
+wait_for_menu "$screen_check" "$pid" "$screenshot"
 
 # "Iconic" or "Normal", as the window manager records it.
 window_state() { xprop -id "$game_window" WM_STATE | sed -n 's/^[[:space:]]*window state: //p'; }
