@@ -8,17 +8,6 @@
 #include "game_world.h"
 #include "settings.h"
 
-namespace {
-
-bool SameValues(const Settings &a, const Settings &b)
-{
-    return a.screenWidth == b.screenWidth && a.screenHeight == b.screenHeight && a.screenColor == b.screenColor &&
-           a.engineDistance == b.engineDistance && a.engineXAngle == b.engineXAngle &&
-           a.engineZAngle == b.engineZAngle;
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static HeadlessWorld world;
@@ -28,11 +17,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (!loaded.LoadSettings()) {
         Settings defaults;
         defaults.GenerateDefaultSettings();
-        FUZZ_CHECK(SameValues(loaded, defaults));
+        FUZZ_CHECK(Values(loaded) == Values(defaults));
     }
     loaded.SaveSettings();
     Settings again;
     FUZZ_CHECK(again.LoadSettings() == 1);
-    FUZZ_CHECK(SameValues(loaded, again));
+    FUZZ_CHECK(Values(loaded) == Values(again));
     return 0;
 }

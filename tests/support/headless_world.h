@@ -3,6 +3,7 @@
 // positive size the window with its GL context, default settings and the text writer.
 #pragma once
 
+#include <array>
 #include <cstdlib>
 
 #include "gamedir.h"
@@ -12,6 +13,12 @@
 #include "program.h"
 #include "settings.h"
 #include "texter.h"
+
+// The six values a Settings stores, to compare.
+using SixValues = std::array<int, 6>;
+inline SixValues Values(const Settings& s) {
+    return {s.screenWidth, s.screenHeight, s.screenColor, s.engineDistance, s.engineXAngle, s.engineZAngle};
+}
 
 // What start-up makes before the first page, on a desktop of this size; false without a window.
 inline bool StartHeadlessGraphics(platform::HeadlessPlatform& backend, int width, int height) {

@@ -1,24 +1,18 @@
-// Shared by the settings and shell tests: the six values of a Settings, the
-// file the program writes for them, and scripted runs of the program.
+// Shared by the settings and shell tests: the file the program writes for six
+// settings values, and scripted runs of the program.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <functional>
 #include <string>
 
 #include "MenuPages/pagelayout.h"
 #include "globals.h"
 #include "headless.h"
+#include "headless_world.h"
 #include "run_program.h"
 #include "settings.h"
-
-using SixValues = std::array<int, 6>;
-
-inline SixValues Values(const Settings& s) {
-    return {s.screenWidth, s.screenHeight, s.screenColor, s.engineDistance, s.engineXAngle, s.engineZAngle};
-}
 
 const std::string kFileHeader = "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"utf-8\"?>\n";
 
