@@ -98,15 +98,6 @@ TEST_F(EngineTest, CompletingALevelQueuesTheNextWhichKeepsTheCamera) {
     next->Finish();
 }
 
-// The camera an abandoned level leaves is checked in the settings file.
-TEST_F(EngineTest, EscapeReturnsToTheMenu) {
-    Engine& e = Start(1);
-    e.KeyDown(VK_ESCAPE);
-    e.KeyDown(VK_ESCAPE);  // a held key repeats; still one menu
-    EXPECT_EQ(e.finishRun, 1);
-    EXPECT_NE(dynamic_cast<MainPage*>(static_cast<PageBase*>(nextPage)), nullptr);
-}
-
 TEST_F(EngineTest, CameraKeysStopAtTheirLimitsTestedBeforeTheChange) {
     // From distance and x angle, a key pressed n times, to distance, x and z angles.
     const std::tuple<int, int, char, int, int, int, int> cases[] = {

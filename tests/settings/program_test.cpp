@@ -119,7 +119,7 @@ TEST_F(SettingsProgram, OptionsPageClicksAndOutlines) {
 // Level 1 on a 4 by 4 field, played along a cycle through all its cells
 // (rightwards on odd rows, leftwards on even rows, back down column 1), so
 // the snake never bites itself and passes every food. Level 2 starts with
-// level 1's camera and is abandoned.
+// level 1's camera and is abandoned with escape.
 TEST_F(SettingsProgram, CameraCarriesFromACompletedLevelIntoTheNextAndTheFile) {
     const std::vector<std::string> rows = {"######", "#....#", "#....#", "#....#", "#....#", "######"};
     dir.Write("Maps/Level1.map", MapFileText(MapFromRows(rows, kGrass, kHedge)));
@@ -128,7 +128,8 @@ TEST_F(SettingsProgram, CameraCarriesFromACompletedLevelIntoTheNextAndTheFile) {
         auto* game = dynamic_cast<Engine*>(currentPage);
         if (!game) return;
         if (game->level != 1) {
-            for (int key : {int{'A'}, int{'Q'}, int{'W'}, int{'W'}, int{VK_ESCAPE}}) b.PostKeyDown(key);
+            // A held escape repeats within one pump: still one menu, and the leak checker sees no second.
+            for (int key : {int{'A'}, int{'Q'}, int{'W'}, int{'W'}, int{VK_ESCAPE}, int{VK_ESCAPE}}) b.PostKeyDown(key);
             return;
         }
         if (call == 0) b.PostKeyDown('A');

@@ -93,9 +93,12 @@ TEST_F(SettingsStore, ReadsAndUpdatesFilesInTheirOwnShape) {
 }
 
 TEST_F(SettingsStore, BrokenFilesAreReplacedByDefaults) {
-    for (const char* file : {"", "<Settings><ScreenWidth>800</ScreenWidth>", "<Settings><ScreenWidth>800</Settings>",
+    for (const std::string& file : std::initializer_list<std::string>{
+             "", "<Settings><ScreenWidth>800</ScreenWidth>", "<Settings><ScreenWidth>800</Settings>",
                              "<Options><ScreenWidth>800</ScreenWidth></Options>",
-                             "<Settings><ScreenWidth>8&bad;</ScreenWidth></Settings>"}) {
+                             "<Settings><ScreenWidth>8&bad;</ScreenWidth></Settings>",
+                             "\x89PNG\r\n\x1a\n\xff\xfe<<>>&&;",  // binary garbage
+                             {"\xff\xfe<\0S\0\x00\xd8>\0", 10}}) {  // 16-bit text, an unpaired surrogate
         SCOPED_TRACE(file);
         dir.Write("Settings.xml", file);
         Settings s;
@@ -118,11 +121,14 @@ TEST_F(SettingsStore, FailedSaveKeepsWhatWasThere) {
         {"temporary file on a full device",
          [&] { fs::create_symlink("/dev/full", dir.File("Settings.xml.tmp")); }, true, false},
         {"nothing loaded to write", [] {}, false, false},
+        {"a folder in the temporary file's place",
+         [&] { fs::create_directories(dir.File("Settings.xml.tmp/kept")); }, true, false},
         {"a folder in the way of the replace",
          [&] { dir.Remove("Settings.xml"), fs::create_directories(dir.File("Settings.xml/kept")); }, true, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
+        fs::remove_all(dir.File("Settings.xml.tmp"));
         dir.Write("Settings.xml", previous);
         c.sabotage();
         Settings s;
@@ -134,7 +140,8 @@ TEST_F(SettingsStore, FailedSaveKeepsWhatWasThere) {
         } else {
             EXPECT_EQ(dir.Read("Settings.xml"), previous);
         }
-        EXPECT_FALSE(fs::exists(fs::symlink_status(dir.File("Settings.xml.tmp"))));
+        const fs::file_status tmp = fs::symlink_status(dir.File("Settings.xml.tmp"));
+        EXPECT_TRUE(!fs::exists(tmp) || fs::is_directory(tmp));  // no file or link left; a folder stays
     }
 }
 
