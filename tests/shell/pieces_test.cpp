@@ -14,6 +14,7 @@
 #include "MenuPages/startpage.h"
 #include "Sound/sound.h"
 #include "headless_world.h"
+#include "rand15.h"
 #include "sound_log.h"
 #include "texter.h"
 #include "texturefile.h"
@@ -42,6 +43,16 @@ TEST_F(GLContextTest, MousePositionsScaleToPageSpace) {
         EXPECT_EQ(std::vector<int>({page.x, page.y, page.but}), std::vector<int>({c[4], c[5], 1}));
     }
     currentPage = nullptr;
+}
+
+// The first values that generator is known for, from seeds 1 and 0.
+TEST(Rand15Test, FollowsTheClassic15BitGenerator) {
+    std::vector<int> got;
+    for (unsigned seed : {1u, 0u}) {
+        SRand15(seed);
+        for (int i = 0; i < 3; ++i) got.push_back(Rand15());
+    }
+    EXPECT_EQ(got, (std::vector<int>{41, 18467, 6334, 38, 7719, 21238}));
 }
 
 TEST_F(GLContextTest, MainMenuActsOnlyOnALeftReleaseStrictlyInsideAButton) {
