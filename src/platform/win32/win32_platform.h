@@ -3,13 +3,8 @@
 // for the text writer's glyphs and winmm for the sounds.
 #pragma once
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+// <windows.h> as the whole program has it (lean, no min/max macros).
+#include "wintypes.h"
 // After windows.h, which the lean build leaves it out of.
 #include <mmsystem.h>
 
