@@ -26,6 +26,12 @@ void ForwardMouse(unsigned msg, long lParam) {
         case WM_RBUTTONUP: currentPage->MouseUp(x, y, 1); break;
     }
 }
+
+// What a backend that dispatches messages itself calls: the shell's window
+// procedure on the shell's window.
+long HandleWindowMessage(unsigned msg, unsigned long wParam, long lParam) {
+    return WndProc(hWnd, msg, wParam, lParam);
+}
 }  // namespace
 
 int ChangeToFullScreen() {
@@ -45,6 +51,7 @@ int InitOpenGL() {
     platform::Platform& os = platform::Current();
     if (!ChangeToFullScreen()) return 0;
 
+    platform::SetMessageHandler(HandleWindowMessage);
     if (!os.CreateGameWindow("Tramox", ScreenWidth, ScreenHeight)) return 0;
     hWnd = reinterpret_cast<HWND>(&windowTag);
     os.ShowWindowNormal();

@@ -1,11 +1,9 @@
-// The program's entry and its last clean-up, called by each system's entry
-// glue (or, on Windows, by the C runtime directly).
+// The program's last clean-up. Its entry, WinMain, is declared with the
+// shell's vocabulary (wintypes.h), as <windows.h> declares it, so a
+// backend's entry glue needs nothing more of the shell.
 #pragma once
 
 #include "wintypes.h"
-
-// Start-up, page loop, shutdown. Returns the exit status.
-int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR cmdLine, int showCmd);
 
 // Frees what start-up created (pages, text writer, settings, the GL context)
 // without saving anything and clears the globals: the end of every run, and

@@ -1,5 +1,5 @@
 // The shell's vocabulary: handle types, virtual-key and message numbers,
-// WINAPI, LPSTR and Sleep. On Windows they are the system's own; elsewhere
+// WINAPI, LPSTR, Sleep and the program's entry, WinMain. On Windows they are the system's own; elsewhere
 // they are defined here with the same names and values, so game code reads
 // the same on every system and never includes <windows.h> itself.
 #pragma once
@@ -50,6 +50,10 @@ enum : unsigned {
     WM_RBUTTONDOWN = platform::kMsgRButtonDown,
     WM_RBUTTONUP = platform::kMsgRButtonUp,
 };
+
+// The program's entry, which each system's entry glue calls (on Windows the
+// C runtime does). Start-up, page loop, shutdown; returns the exit status.
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR cmdLine, int showCmd);
 
 // The backend's sleep, so that the off-screen backend's clock can be virtual.
 inline void Sleep(unsigned long ms) {

@@ -11,6 +11,7 @@ namespace platform {
 
 namespace {
 Platform* installed = nullptr;
+MessageHandler shellHandler = nullptr;
 }  // namespace
 
 Platform& Current() {
@@ -26,6 +27,14 @@ Platform& Current() {
 
 void Install(Platform* backend) {
     installed = backend;
+}
+
+void SetMessageHandler(MessageHandler handler) {
+    shellHandler = handler;
+}
+
+MessageHandler ShellMessageHandler() {
+    return shellHandler;
 }
 
 void ReturnFreedMemory() {

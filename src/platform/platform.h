@@ -1,10 +1,12 @@
 // Everything the game needs from the operating system, in one place.
 //
-// The shell talks to the machine only through this interface. Each backend
-// implements it: the desktop one on SDL2 (src/platform/sdl) and an
-// off-screen one on OSMesa (src/platform/headless) that the tests drive with
-// scripted input and a virtual clock. Member names avoid those that
-// <windows.h> turns into macros (PeekMessage, PostMessage, MessageBox).
+// The shell talks to the machine only through this interface, and a backend
+// knows nothing of the shell beyond it and the shell's vocabulary
+// (wintypes.h). Three backends implement it: the desktop one on SDL2
+// (src/platform/sdl), an off-screen one on OSMesa (src/platform/headless)
+// that the tests drive with scripted input and a virtual clock, and the
+// Windows one on Win32 and WGL (src/platform/win32). Member names avoid those
+// that <windows.h> turns into macros (PeekMessage, PostMessage, MessageBox).
 #pragma once
 
 namespace platform {
@@ -113,6 +115,14 @@ void Install(Platform* backend);
 // Defined by each backend library: the backend a program of this build runs
 // on when nothing was installed; null where the caller must install one.
 Platform* DefaultBackend();
+
+// The shell's window procedure. Most backends return messages from
+// PollMessage for the shell to handle; one whose system hands messages to a
+// window procedure inside its own dispatch (Windows) passes them on to the
+// handler the shell set at start-up. Null until then.
+using MessageHandler = long (*)(unsigned message, unsigned long wParam, long lParam);
+void SetMessageHandler(MessageHandler handler);
+MessageHandler ShellMessageHandler();
 
 // Gives the memory the program has freed back to the system, where the C
 // library keeps it otherwise. Called between pages, when a finished page's

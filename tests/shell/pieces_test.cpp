@@ -45,6 +45,26 @@ TEST_F(GLContextTest, MousePositionsScaleToPageSpace) {
     currentPage = nullptr;
 }
 
+// A close, as a backend that dispatches itself delivers it through the
+// seam: the window goes at once, the quit message follows, the running page
+// and the program end; a second close finds nothing left to destroy.
+TEST_F(GLContextTest, CloseDestroysTheWindowAndEndsTheRun) {
+    PageBase page;
+    currentPage = &page;
+    GameRunning = 1;
+    const platform::MessageHandler shell = platform::ShellMessageHandler();
+    ASSERT_TRUE(shell);
+    for (int close = 0; close < 2; ++close) {
+        shell(WM_CLOSE, 0, 0);
+        EXPECT_FALSE(os.WindowExists() || hWnd || GameRunning);
+        EXPECT_TRUE(page.finishRun);
+    }
+    std::vector<unsigned> queued;
+    for (platform::Message m; os.PollMessage(&m);) queued.push_back(m.message);
+    EXPECT_EQ(queued, std::vector<unsigned>{WM_QUIT});
+    currentPage = nullptr;
+}
+
 // The first values that generator is known for, from seeds 1 and 0.
 TEST(Rand15Test, FollowsTheClassic15BitGenerator) {
     std::vector<int> got;

@@ -6,7 +6,7 @@
 
 #include "platform/linux/player_folder.h"
 #include "platform/platform.h"
-#include "program.h"
+#include "wintypes.h"
 
 int main() {
     if (const std::string failure = platform::EnterPlayerFolder(); !failure.empty()) {

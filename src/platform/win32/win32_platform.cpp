@@ -2,8 +2,6 @@
 
 #include <ctime>
 
-#include "proc.h"
-
 namespace platform {
 
 namespace {
@@ -186,8 +184,9 @@ void Win32Platform::SwapBuffers() {
 LRESULT CALLBACK Win32Platform::WindowProcedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     // Key and message numbers are the system's own; the shell takes them as
     // they come. Key repeats arrive as repeated WM_KEYDOWN.
-    if (GetWindowLongPtrA(hwnd, GWLP_USERDATA) != 0 && IsShellMessage(msg)) {
-        return ::WndProc(hwnd, msg, static_cast<unsigned long>(wParam), static_cast<long>(lParam));
+    const MessageHandler shell = ShellMessageHandler();
+    if (shell && GetWindowLongPtrA(hwnd, GWLP_USERDATA) != 0 && IsShellMessage(msg)) {
+        return shell(msg, static_cast<unsigned long>(wParam), static_cast<long>(lParam));
     }
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
