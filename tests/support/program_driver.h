@@ -1,5 +1,5 @@
 // Runs the whole program on the off-screen backend, from the splash to the window being closed, with a
-// scripted player in the message pump. Header only: the reliability tests and the soak benchmark use it too.
+// scripted player in the message pump. Header only: the game's tests and the soak benchmark use it too.
 #pragma once
 
 #include <functional>

@@ -1,4 +1,4 @@
-// The whole program on the off-screen backend: start-up, the splash, the main
+// WinMain, the whole program, on the off-screen backend: start-up, the splash, the main
 // menu, the ways it ends, and start-up when the display refuses.
 #include <gtest/gtest.h>
 
@@ -28,7 +28,7 @@ void RecordPages(HeadlessPlatform& os, std::vector<std::string>& pages) {
     });
 }
 
-TEST(ProgramTest, SplashForTwoSecondsThenMenuUntilQuit) {
+TEST(WinMainTest, SplashForTwoSecondsThenMenuUntilQuit) {
     ScopedGameDir dir;
     HeadlessPlatform os;
     std::vector<std::string> pages;
@@ -58,7 +58,7 @@ TEST(ProgramTest, SplashForTwoSecondsThenMenuUntilQuit) {
 // never run); of several releases in one pump the later request wins and a
 // quit among them ends the program. The leak checker watches that replaced
 // and unrun pages are freed.
-TEST(ProgramTest, CloseAndSeveralRequestsInOnePump) {
+TEST(WinMainTest, CloseAndSeveralRequestsInOnePump) {
     const struct {
         const char* name;
         bool onSplash;
@@ -90,7 +90,7 @@ TEST(ProgramTest, CloseAndSeveralRequestsInOnePump) {
 // Losing activation minimises the window and gives the desktop its mode
 // back; regaining it restores the window in the game's mode. The menu keeps
 // running throughout.
-TEST(ProgramTest, LosingAndRegainingActivation) {
+TEST(WinMainTest, LosingAndRegainingActivation) {
     ScopedGameDir dir;
     dir.Write("Settings.xml", SettingsFile({320, 240, 32, 2048, 45, 0}));
     HeadlessPlatform os;
@@ -125,7 +125,7 @@ struct FailingPlatform : HeadlessPlatform {
 // One failure: the first message, a fresh second attempt in the desktop
 // mode, which the settings keep with the player's camera. Two: the second message and exit status 0,
 // with the settings file untouched.
-TEST(ProgramTest, GraphicsFallback) {
+TEST(WinMainTest, GraphicsFallback) {
     const std::string first = "Failed to init graphics. Trying default settings.";
     const std::string second = "Failed to init graphics with default settings. Exiting program.";
     const struct {
