@@ -132,8 +132,13 @@ void Engine::InitFood() {
 
 void Engine::Work() {
     steps++;
-    const bool blocked = map->IsOnWall(snake->NextX(), snake->NextY());
-    if (blocked) {
+    Present(Step());
+}
+
+Engine::StepOutcome Engine::Step() {
+    StepOutcome outcome;
+    outcome.blocked = map->IsOnWall(snake->NextX(), snake->NextY());
+    if (outcome.blocked) {
         collided += 1;
         if (collided > 16) collided = 2;
     } else {
@@ -142,48 +147,53 @@ void Engine::Work() {
     }
 
     if (snake->Collision() == 1) {
+        outcome.bitten = true;
         FinishWith(new gameoverPage);
-        Sound::Play("Ouch.wav", 0);
         collided = 1;
     }
 
-    int gulping = 0;
-    int nextlevel = 0;
     if (food && snake->CurrX() == food->x && snake->CurrY() == food->y) {
-        gulping = 1;
+        outcome.ate = true;
         snake->Grow();
         InitFood();
         if (snake->nElements == TargetLength()) {
             if (level >= kLevelCount) {
                 FinishWith(new congratulationsPage);
             } else {
-                nextlevel = 1;
+                outcome.nextLevel = true;
                 FinishWith(new Engine(level + 1));
             }
         }
     }
+    return outcome;
+}
 
+void Engine::Present(const StepOutcome& outcome) {
+    if (outcome.bitten) Sound::Play("Ouch.wav", 0);
     prevtime = currtime;
     if (collided <= 0) {
-        // Single precision on purpose: five frames, the last at -0.20000003.
-        for (float k = -1.0f; static_cast<double>(k) < -0.2; k = static_cast<float>(k + 0.2)) {
-            Draw(k);
-            currtime = ClockMs();
-            clock_t d = prevtime - currtime + kFrameMs;
-            // A frame drawn within the same millisecond (d = 30) sleeps too;
-            // otherwise a fast machine would run the game unpaced.
-            if (d >= 1 && d <= kFrameMs) Sleep(static_cast<unsigned long>(d));
-            prevtime = currtime;
-        }
-    } else if (blocked) {
+        DrawPacedFrames();
+    } else if (outcome.blocked) {
         // Nothing changes on screen, but waiting for a turn must not spin a
         // core; the next moving step is timed from the end of the wait.
         Sleep(kBlockedWaitMs);
         currtime = ClockMs();
     }
+    if (outcome.ate) Sound::Play("Gulp.wav", 1);
+    if (outcome.nextLevel) Sound::Play("Play.wav", 0);
+}
 
-    if (gulping) Sound::Play("Gulp.wav", 1);
-    if (nextlevel) Sound::Play("Play.wav", 0);
+void Engine::DrawPacedFrames() {
+    // Single precision on purpose: five frames, the last at -0.20000003.
+    for (float k = -1.0f; static_cast<double>(k) < -0.2; k = static_cast<float>(k + 0.2)) {
+        Draw(k);
+        currtime = ClockMs();
+        clock_t d = prevtime - currtime + kFrameMs;
+        // A frame drawn within the same millisecond (d = 30) sleeps too;
+        // otherwise a fast machine would run the game unpaced.
+        if (d >= 1 && d <= kFrameMs) Sleep(static_cast<unsigned long>(d));
+        prevtime = currtime;
+    }
 }
 
 void Engine::Draw(float k) {

@@ -53,6 +53,19 @@ public:
     int level;
 
 private:
+    // What a step of the rules did, for its presentation to show and sound.
+    struct StepOutcome {
+        bool blocked = false;  // a wall ahead: the snake stayed
+        bool bitten = false;
+        bool ate = false;
+        bool nextLevel = false;  // the meal completed a level before the last
+    };
+    // The rules of one step: the move, the bite, the meal, the level switch.
+    StepOutcome Step();
+    // The step on screen and in the speaker: five frames paced to the clock,
+    // or a short wait while blocked, and the step's sounds.
+    void Present(const StepOutcome& outcome);
+    void DrawPacedFrames();
     void InitFood();
     // Hands over to the next page: the page switch every ending uses.
     void FinishWith(PageBase* next);
