@@ -15,6 +15,7 @@
 #include "MenuPages/gameoverpage.h"
 #include "MenuPages/mainpage.h"
 #include "Sound/sound.h"
+#include "Sound/soundfiles.h"
 #include "clock.h"
 #include "globals.h"
 #include "messagebox.h"
@@ -169,7 +170,7 @@ Engine::StepOutcome Engine::Step() {
 }
 
 void Engine::Present(const StepOutcome& outcome) {
-    if (outcome.bitten) Sound::Play("Ouch.wav", 0);
+    if (outcome.bitten) Sound::Play(sounds::kOuch, 0);
     prevtime = currtime;
     if (collided <= 0) {
         DrawPacedFrames();
@@ -179,8 +180,8 @@ void Engine::Present(const StepOutcome& outcome) {
         Sleep(kBlockedWaitMs);
         currtime = ClockMs();
     }
-    if (outcome.ate) Sound::Play("Gulp.wav", 1);
-    if (outcome.nextLevel) Sound::Play("Play.wav", 0);
+    if (outcome.ate) Sound::Play(sounds::kGulp, 1);
+    if (outcome.nextLevel) Sound::Play(sounds::kPlay, 0);
 }
 
 void Engine::DrawPacedFrames() {

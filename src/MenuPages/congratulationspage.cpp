@@ -1,5 +1,6 @@
 #include "MenuPages/congratulationspage.h"
 
 #include "Engine/texturelist.h"
+#include "Sound/soundfiles.h"
 
-congratulationsPage::congratulationsPage() : MessagePage(kCongratulationsPagePicture, "Win.wav") {}
+congratulationsPage::congratulationsPage() : MessagePage(kCongratulationsPagePicture, sounds::kWin) {}

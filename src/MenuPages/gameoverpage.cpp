@@ -1,5 +1,6 @@
 #include "MenuPages/gameoverpage.h"
 
 #include "Engine/texturelist.h"
+#include "Sound/soundfiles.h"
 
-gameoverPage::gameoverPage() : MessagePage(kGameOverPagePicture, "GameOver.wav") {}
+gameoverPage::gameoverPage() : MessagePage(kGameOverPagePicture, sounds::kGameOver) {}

@@ -5,6 +5,7 @@
 #include "MenuPages/optionspage.h"
 #include "MenuPages/pagelayout.h"
 #include "Sound/sound.h"
+#include "Sound/soundfiles.h"
 #include "globals.h"
 
 MainPage::MainPage() : PicturePage(kMainPagePicture) {}
@@ -15,14 +16,14 @@ void MainPage::MouseUp(int x, int y, int but) {
     if (kQuitButton.Contains(x, y)) {
         GameRunning = 0;
         finishRun = 1;
-        Sound::Play("GameOver.wav", 0);
+        Sound::Play(sounds::kGameOver, 0);
     } else if (kOptionsButton.Contains(x, y)) {
         nextPage = new OptionsPage;
         finishRun = 1;
-        Sound::Play("Click.wav", 0);
+        Sound::Play(sounds::kClick, 0);
     } else if (kPlayButton.Contains(x, y)) {
         nextPage = new Engine(1);
         finishRun = 1;
-        Sound::Play("Play.wav", 0);
+        Sound::Play(sounds::kPlay, 0);
     }
 }

@@ -6,6 +6,7 @@
 #include "MenuPages/mainpage.h"
 #include "MenuPages/pagelayout.h"
 #include "Sound/sound.h"
+#include "Sound/soundfiles.h"
 #include "globals.h"
 #include "settings.h"
 
@@ -58,7 +59,7 @@ void OptionsPage::MouseUp(int x, int y, int but) {
     if (kBackButton.Contains(x, y)) {
         nextPage = new MainPage;
         finishRun = 1;
-        Sound::Play("Click.wav", 0);
+        Sound::Play(sounds::kClick, 0);
         return;
     }
     // The rectangles do not overlap: at most one choice acts.
@@ -66,13 +67,13 @@ void OptionsPage::MouseUp(int x, int y, int but) {
         if (size.rect.Contains(x, y)) {
             GameSettings->screenWidth = size.width;
             GameSettings->screenHeight = size.height;
-            Sound::Play("Click.wav", 0);
+            Sound::Play(sounds::kClick, 0);
         }
     }
     for (const ColourDepthChoice& depth : kColourDepthChoices) {
         if (depth.rect.Contains(x, y)) {
             GameSettings->screenColor = depth.bits;
-            Sound::Play("Click.wav", 0);
+            Sound::Play(sounds::kClick, 0);
         }
     }
 }

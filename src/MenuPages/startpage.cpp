@@ -1,5 +1,6 @@
 #include "MenuPages/startpage.h"
 
 #include "Engine/texturelist.h"
+#include "Sound/soundfiles.h"
 
-startPage::startPage() : MessagePage(kStartPagePicture, "Start.wav") {}
+startPage::startPage() : MessagePage(kStartPagePicture, sounds::kStart) {}

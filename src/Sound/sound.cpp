@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "Sound/soundfiles.h"
 #include "gamefile.h"
 #include "platform/platform.h"
 
@@ -11,6 +12,6 @@ Sound::~Sound() {}
 
 void Sound::Play(const char* SoundFile, int async) {
     if (!SoundFile) return;
-    const std::string path = GameFilePath((std::string("Sounds\\") + SoundFile).c_str());
+    const std::string path = GameFilePath((std::string(sounds::kFolder) + '\\' + SoundFile).c_str());
     platform::Current().PlaySoundFile(path.c_str(), async != 0);
 }

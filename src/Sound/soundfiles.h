@@ -8,14 +8,14 @@ namespace sounds {
 inline constexpr char kFolder[] = "Sounds";
 
 // One quoted name a line: the build reads the names from this text.
-inline constexpr const char* kFiles[] = {
-    "Start.wav",
-    "Play.wav",
-    "Click.wav",
-    "GameOver.wav",
-    "Ouch.wav",
-    "Gulp.wav",
-    "Win.wav",
-};
+inline constexpr char kStart[] = "Start.wav";        // the splash
+inline constexpr char kPlay[] = "Play.wav";          // a level begins
+inline constexpr char kClick[] = "Click.wav";        // a menu button
+inline constexpr char kGameOver[] = "GameOver.wav";  // game over, and quitting
+inline constexpr char kOuch[] = "Ouch.wav";          // the snake bites itself
+inline constexpr char kGulp[] = "Gulp.wav";          // a meal
+inline constexpr char kWin[] = "Win.wav";            // the last level done
+
+inline constexpr const char* kFiles[] = {kStart, kPlay, kClick, kGameOver, kOuch, kGulp, kWin};
 
 }  // namespace sounds

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "Sound/soundfiles.h"
+
 namespace {
 
 // MIDI note numbers of the pitches used.
@@ -167,8 +169,8 @@ Track Win() {
 
 bool MakeSound(const std::string& name, Track* track) {
     const std::pair<const char*, Track (*)()> recipes[] = {
-        {"Start.wav", Start}, {"Play.wav", Play}, {"Click.wav", Click}, {"GameOver.wav", GameOver},
-        {"Ouch.wav", Ouch},   {"Gulp.wav", Gulp}, {"Win.wav", Win},
+        {sounds::kStart, Start}, {sounds::kPlay, Play}, {sounds::kClick, Click}, {sounds::kGameOver, GameOver},
+        {sounds::kOuch, Ouch},   {sounds::kGulp, Gulp}, {sounds::kWin, Win},
     };
     for (const auto& recipe : recipes) {
         if (name == recipe.first) {
