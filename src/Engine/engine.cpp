@@ -32,8 +32,6 @@ namespace {
 const clock_t kFrameMs = 30;
 // Milliseconds a blocked snake waits between looks at the input.
 const unsigned long kBlockedWaitMs = 10;
-// Random draws for the food before falling back to a scan of the grid.
-const int kFoodDraws = 1000;
 // Degrees to radians, with the constant the camera has always used.
 const double kDegreesPerRadian = 57.325;
 
@@ -114,21 +112,23 @@ void Engine::InitFood() {
     delete food;
     food = nullptr;
     auto isFree = [this](int x, int y) { return snake->IsClear(x, y) && !map->IsOnWall(x, y); };
-    for (int draw = 0; draw < kFoodDraws; draw++) {
-        int fx = Rand15() / (32768 / map->width);
-        int fy = Rand15() / (32768 / map->height);
-        if (isFree(fx, fy)) {
-            food = new Food(fx, fy);
-            return;
-        }
-    }
-    // An almost full field: the first free cell, if any is left.
-    for (int y = 0; y < map->height; y++)
-        for (int x = 0; x < map->width; x++)
-            if (isFree(x, y)) {
-                food = new Food(x, y);
-                return;
-            }
+    // With the snake on every floor cell the draws would never end. The
+    // level goes on without food: none can appear, as only a meal grows the
+    // snake, and Escape leaves.
+    bool anyFree = false;
+    for (int y = 0; y < map->height && !anyFree; y++)
+        for (int x = 0; x < map->width && !anyFree; x++) anyFree = isFree(x, y);
+    if (!anyFree) return;
+    // Both coordinates are drawn again until they name a free cell, so every
+    // free cell is as likely, however few are left. The generator's pairs
+    // reach every cell of any grid up to the largest map (see
+    // docs/RELIABILITY.md), so the loop ends.
+    int fx, fy;
+    do {
+        fx = Rand15() / (32768 / map->width);
+        fy = Rand15() / (32768 / map->height);
+    } while (!isFree(fx, fy));
+    food = new Food(fx, fy);
 }
 
 void Engine::Work() {

@@ -1,10 +1,13 @@
 // The game page's step: paced frames, blocking, meals, level ends, camera keys.
+#include <algorithm>
+#include <set>
 #include <tuple>
 #include <type_traits>
 
 #include "Engine/food.h"
 #include "Engine/snake.h"
 #include "game_fixture.h"
+#include "rand15.h"
 #include "settings.h"
 
 namespace {
@@ -74,6 +77,39 @@ TEST_F(EngineTest, AMealGrowsTheSnakeAndTheNextFoodAvoidsTheGrownSnake) {
     EXPECT_EQ(e.GetFood(), nullptr);
     e.Work(), e.Work();
     EXPECT_EQ(e.finishRun, 0);
+}
+
+// On a 128 by 128 map with 20 floor cells, 17 of them beside the snake, the
+// food lands where the generator, seeded with the calendar as each level
+// seeds it, first names a free cell with both coordinates drawn again.
+TEST_F(EngineTest, OnASparseMapTheFoodFollowsTheGeneratorsDraws) {
+    std::vector<std::string> rows(kMaxMapSide, std::string(kMaxMapSide, '#'));
+    auto floor = [&rows](int x, int y) -> char& { return rows[kMaxMapSide - 1 - y][x]; };
+    std::set<std::pair<int, int>> free;
+    for (int i = 0; i < 17; i++) free.insert({(37 * i + 11) % 120 + 4, (53 * i + 29) % 120 + 4});
+    ASSERT_EQ(free.size(), 17u);
+    for (const auto& [x, y] : free) floor(x, y) = '.';
+    for (const StartCell& c : kStartCells) floor(c.x, c.y) = '.';
+    WriteMap(1, rows);
+    const int valuesPerCell = 32768 / kMaxMapSide;
+    int mostDraws = 0;
+    for (long seconds = 1; seconds <= 6; seconds++) {
+        backend.SetCalendarSeconds(seconds);
+        const Food* food = Start().GetFood();
+        ASSERT_NE(food, nullptr);
+        SRand15(static_cast<unsigned>(seconds));
+        std::pair<int, int> cell;
+        int draws = 0;
+        do {
+            cell.first = Rand15() / valuesPerCell;
+            cell.second = Rand15() / valuesPerCell;
+            draws++;
+        } while (!free.count(cell));
+        EXPECT_EQ(std::make_pair(food->x, food->y), cell) << "seed " << seconds << ", " << draws << " draws";
+        mostDraws = std::max(mostDraws, draws);
+    }
+    // The seeds include placements that take a long run of draws.
+    EXPECT_GT(mostDraws, 1000);
 }
 
 // The level's meals and sounds are checked by the ten-level game.
