@@ -2,6 +2,7 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <tuple>
 
@@ -24,6 +25,11 @@ std::pair<int, int> Project(double ex, double ey, double ez) {
 unsigned Rgb(const platform::Frame& f, int x, int y) {
     const std::uint8_t* c = f.Pixel(x, y);
     return (unsigned{c[0]} << 16) | (unsigned{c[1]} << 8) | c[2];
+}
+
+// Whether channel (0 red, 1 green, 2 blue) of a pixel outshines the other two: the head, the body, the food.
+bool Outshines(const std::uint8_t* c, int channel) {
+    return c[channel] > 40 && c[channel] > 2 * c[(channel + 1) % 3] && c[channel] > 2 * c[(channel + 2) % 3];
 }
 
 class RenderTest : public GameTest {
@@ -118,9 +124,7 @@ TEST_F(RenderTest, TheFiveFramesOfAStepGlideFromTheLastCellToAFifthShortOfTheNex
             int n = 0;
             for (int y = 0; y < f.height; y++)
                 for (int x = 0; x < f.width; x++) {
-                    const std::uint8_t* c = f.Pixel(x, y);
-                    if (c[channel] > 40 && c[channel] > 2 * c[(channel + 1) % 3] && c[channel] > 2 * c[(channel + 2) % 3])
-                        sum += x + 0.5, n++;
+                    if (Outshines(f.Pixel(x, y), channel)) sum += x + 0.5, n++;
                 }
             return n ? (sum / n - 320) * unitsPerPixel : 1e9;
         };
@@ -128,6 +132,27 @@ TEST_F(RenderTest, TheFiveFramesOfAStepGlideFromTheLastCellToAFifthShortOfTheNex
         EXPECT_NEAR((64.0 * 7 + 32 - eyeX(2)) / 64 - 4, k, 0.03) << "food, frame " << i;
         EXPECT_NEAR(eyeX(0), 32, 3) << "head, frame " << i;
         EXPECT_NEAR(eyeX(1), 32 - 64 * 1.5, 3) << "body, frame " << i;
+    }
+}
+
+// The scene is lit: across each sphere of a presented frame the shading
+// runs from the side facing the light to the side turned away.
+TEST_F(RenderTest, SpheresAreShadedAcrossTheirFace) {
+    LookStraightDown();
+    WriteTexture("grey", [](int, int) { return 0x808080u; });
+    WriteMap(1, {"#######", "#.....#", "#######"}, "grey", "grey");
+    Engine& e = StartWithFoodAt(5, 1);
+    e.Work();
+    const platform::Frame& f = backend.LastFrame();
+    for (int channel : {0, 1, 2}) {  // the head, the body, the food
+        int darkest = 255, brightest = 0;
+        for (int y = 0; y < f.height; y++)
+            for (int x = 0; x < f.width; x++)
+                if (Outshines(f.Pixel(x, y), channel)) {
+                    darkest = std::min<int>(darkest, f.Pixel(x, y)[channel]);
+                    brightest = std::max<int>(brightest, f.Pixel(x, y)[channel]);
+                }
+        EXPECT_GT(brightest - darkest, 100) << "channel " << channel << ": " << darkest << " to " << brightest;
     }
 }
 

@@ -29,6 +29,13 @@ TEST(SettingsRoundTrip, EveryLoadedFileIsWrittenSoThatItLoadsBack) {
          "<Note>caf\xC3\xA9 \xC3\xBC</Note>"},
         {"UTF-8 text of four bytes a character", "<Settings><Note>\xF0\x9F\x90\x8D</Note></Settings>", utf8,
          "<Note>\xF0\x9F\x90\x8D</Note>"},
+        // The first and last lead byte of two, three and four bytes, and the bytes just beyond them.
+        {"UTF-8 lead bytes at the ends of their ranges",
+         "<Settings><Note>\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBD\xF0\x90\x80\x80\xF4\x8F\xBF\xBF</Note></Settings>",
+         utf8, "<Note>\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBD\xF0\x90\x80\x80\xF4\x8F\xBF\xBF</Note>"},
+        {"overlong lead byte 0xC1", "<Settings><Note>\xC1\xBF</Note></Settings>", latin1, "<Note>\xC1\xBF</Note>"},
+        {"lead byte 0xF5, beyond the last character", "<Settings><Note>\xF5\x80\x80\x80</Note></Settings>", latin1,
+         "<Note>\xF5\x80\x80\x80</Note>"},
         {"declaration left open inside an element",
          "<Settings><ScreenWidth>800</ScreenWidth><EngineZAngle>7</EngineZAngle><x><?y a=\"b", utf8, ""},
         {"end of data inside a declaration's value", std::string(kCutShort, sizeof kCutShort - 1), utf8, ""},
