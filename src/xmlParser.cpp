@@ -1182,12 +1182,14 @@ int XMLNode::ParseClearTag(XML *pXML, const ALLXMLClearTag *pClear)
     return 1;
 }
 
+namespace {
+
 // What one step of an element's parse gives: the parse fails (0) or closes the element (1), as
 // ParseXMLElement returns them, or it goes on; a shortcut may find markup of another shape, which the
 // tokens then read.
-namespace {
 enum XMLParseStep { eStepFailed = 0, eStepClosed = 1, eStepGoOn, eStepOtherShape };
-}
+
+} // namespace
 
 // The parse of one element, from just after its name (or, for the root wrapper, the start of the input).
 // Shortcuts read the commonest shapes of markup whole; the token state machine reads everything else, and
