@@ -3,6 +3,7 @@
 #include <ctime>
 
 #include "proc.h"
+#include "resources.h"
 
 namespace platform {
 
@@ -99,7 +100,8 @@ bool Win32Platform::CreateGameWindow(const char* title, int width, int height) {
         windowClass.style = CS_HREDRAW | CS_VREDRAW;
         windowClass.lpfnWndProc = WindowProcedure;
         windowClass.hInstance = instance_;
-        windowClass.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
+        // The executable's own icon, as the taskbar and Alt+Tab show it.
+        windowClass.hIcon = LoadIconA(instance_, MAKEINTRESOURCEA(TRAMOX_ICON));
         windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
         windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
         windowClass.lpszClassName = kWindowClass;
