@@ -38,10 +38,11 @@ for pair in "$@"; do
   [ -n "$entry_address" ] && [ $((start)) -eq $((16#$entry_address)) ] ||
     fail "$exe starts at $start, not at the GUI entry $entry ($entry_address)"
 
-  wrestool -x --type=14 -o "$work/icon.ico" "$exe" || fail "$exe has no icon"
+  wrestool -x --type=14 -o "$work/icon.ico" "$exe" 2>/dev/null && [ -s "$work/icon.ico" ] || fail "$exe has no icon"
   # The resource compiler pads the images; their pictures are the same.
   mkdir "$work/in-exe" "$work/painted"
-  icotool -x -o "$work/in-exe" "$work/icon.ico" && icotool -x -o "$work/painted" "$build/tramox.ico"
+  icotool -x -o "$work/in-exe" "$work/icon.ico" && icotool -x -o "$work/painted" "$build/tramox.ico" ||
+    fail "$exe's icon cannot be read"
   (cd "$work/painted" && for f in *; do mv "$f" "${f#tramox_}"; done)
   (cd "$work/in-exe" && for f in *; do mv "$f" "${f#icon_}"; done)
   diff -r "$work/in-exe" "$work/painted" >/dev/null || fail "$exe's icon is not the painted one"
