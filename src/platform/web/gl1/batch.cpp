@@ -189,11 +189,11 @@ void DeleteTexture(unsigned texture) {
 
 void DrawMask(unsigned texture, int x, int y, int width, int height, float depth, const Vec4& color) {
     SendBatch();
-    State& s = Current();
     // Window pixels to device coordinates through the viewport; depth from
     // window [0, 1] back to [-1, 1].
-    auto nx = [&s](int wx) { return 2.0f * static_cast<float>(wx - s.viewport[0]) / static_cast<float>(s.viewport[2]) - 1.0f; };
-    auto ny = [&s](int wy) { return 2.0f * static_cast<float>(wy - s.viewport[1]) / static_cast<float>(s.viewport[3]) - 1.0f; };
+    const int* v = Viewport();
+    auto nx = [v](int wx) { return 2.0f * static_cast<float>(wx - v[0]) / static_cast<float>(v[2]) - 1.0f; };
+    auto ny = [v](int wy) { return 2.0f * static_cast<float>(wy - v[1]) / static_cast<float>(v[3]) - 1.0f; };
     const float x0 = nx(x), x1 = nx(x + width), y0 = ny(y), y1 = ny(y + height), z = depth * 2.0f - 1.0f;
     const Vertex corner[4] = {{x0, y0, z, 1, color.x, color.y, color.z, color.w, 0, 0},
                               {x1, y0, z, 1, color.x, color.y, color.z, color.w, 1, 0},

@@ -54,6 +54,15 @@ void Replay(const List& list) {
             case Op::kLightPosition: Lightfv(kLight0, kPosition, c.f); break;
             case Op::kBitmap: DrawBitmap(list.bitmaps[c.value]); break;
             case Op::kCallList: CallList(c.value); break;
+            case Op::kListBase: ListBase(c.value); break;
+            case Op::kRasterPos: RasterPos2f(c.f[0], c.f[1]); break;
+            case Op::kMatrixMode: MatrixMode(c.value); break;
+            case Op::kLoadIdentity: LoadIdentity(); break;
+            case Op::kPushMatrix: PushMatrix(); break;
+            case Op::kPopMatrix: PopMatrix(); break;
+            case Op::kTranslate: Translatef(c.f[0], c.f[1], c.f[2]); break;
+            case Op::kRotate: Rotated(c.f[0], c.f[1], c.f[2], c.f[3]); break;
+            case Op::kScale: Scalef(c.f[0], c.f[1], c.f[2]); break;
         }
     }
 }
@@ -140,6 +149,7 @@ void CallLists(int n, unsigned type, const void* lists) {
 }
 
 void ListBase(unsigned base) {
+    if (Record({Op::kListBase, base, {}})) return;
     Current().listBase = base;
 }
 

@@ -1,5 +1,8 @@
 // Display lists: the calls made between glNewList and glEndList, kept and
-// replayed by glCallList.
+// replayed by glCallList. A list keeps the primitive, colour, normal,
+// texture-coordinate, enable, texture-binding, light-position, matrix,
+// raster-position, bitmap and list calls; the others the layer has run at
+// once while a list is compiled (the game's lists hold none of them).
 #pragma once
 
 #include "state.h"
@@ -19,6 +22,15 @@ enum class Op : unsigned char {
     kLightPosition,
     kBitmap,
     kCallList,
+    kListBase,
+    kRasterPos,
+    kMatrixMode,
+    kLoadIdentity,
+    kPushMatrix,
+    kPopMatrix,
+    kTranslate,
+    kRotate,
+    kScale,
 };
 
 struct Command {

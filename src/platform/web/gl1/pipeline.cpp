@@ -61,7 +61,7 @@ void Assemble(unsigned mode, const std::vector<Vertex>& v) {
             for (size_t i = 1; i + 1 < n; ++i) out.insert(out.end(), {v[i], v[i + 1], v[0]});
             break;
         case kQuads:
-            for (size_t i = 0; i + 3 < n; i += 4) out.insert(out.end(), {v[i], v[i + 1], v[i + 3], v[i + 1], v[i + 2], v[i + 3]});
+            for (size_t i = 0; i + 3 < n; i += 4) out.insert(out.end(), {v[i], v[i + 1], v[i + 2], v[i], v[i + 2], v[i + 3]});
             break;
         case kQuadStrip:
             for (size_t i = 0; i + 3 < n; i += 2) out.insert(out.end(), {v[i + 2], v[i], v[i + 3], v[i], v[i + 1], v[i + 3]});

@@ -53,14 +53,16 @@ void DrawBitmap(const KeptBitmap& b) {
 }
 
 void RasterPos2f(float x, float y) {
+    if (Record({Op::kRasterPos, 0, {x, y, 0, 1}})) return;
     State& s = Current();
     const Vec4 eye = s.modelview.Top() * Vec4{x, y, 0, 1};
     const Vec4 clip = s.projection.Top() * eye;
     RasterPosition& r = s.raster;
     r.valid = std::fabs(clip.x) <= clip.w && std::fabs(clip.y) <= clip.w && std::fabs(clip.z) <= clip.w;
     if (!r.valid) return;
-    r.x = s.viewport[0] + (clip.x / clip.w + 1.0f) * 0.5f * s.viewport[2];
-    r.y = s.viewport[1] + (clip.y / clip.w + 1.0f) * 0.5f * s.viewport[3];
+    const int* v = Viewport();
+    r.x = v[0] + (clip.x / clip.w + 1.0f) * 0.5f * v[2];
+    r.y = v[1] + (clip.y / clip.w + 1.0f) * 0.5f * v[3];
     r.z = (clip.z / clip.w + 1.0f) * 0.5f;
     // Lit like a vertex, with the current normal.
     r.color = Shade(eye, s.normal);

@@ -83,7 +83,8 @@ struct State {
     unsigned primitive = kNoPrimitive;  // inside glBegin .. glEnd
     std::vector<Vertex> vertices;       // of the primitive
 
-    int viewport[4] = {0, 0, 0, 0};
+    // GL's first viewport is the drawable's size, which the real GL knows.
+    int viewport[4] = {0, 0, -1, -1};
     RasterPosition raster;
     int unpackAlignment = 4;
     unsigned texture = 0;  // bound to GL_TEXTURE_2D by the game
@@ -91,6 +92,8 @@ struct State {
 };
 
 State& Current();
+// The viewport, asked of the real GL until a glViewport sets it.
+const int* Viewport();
 // The matrix the matrix calls change; notes a projection change.
 Mat4& EditedMatrix();
 // The lit colour of a point in eye space with a normal in object space, or
