@@ -93,6 +93,30 @@ void SetTexCoord(float s, float t) {
     Current().texCoord[1] = t;
 }
 
+// The switches the layer keeps itself; the others are the real GL's.
+bool* LayerSwitch(State& s, unsigned cap) {
+    switch (cap) {
+        case kLighting: return &s.lighting;
+        case kLight0: return &s.light0;
+        case kTexture2D: return &s.texture2D;
+        case kColorMaterial: return &s.colorMaterial;
+        default: return nullptr;
+    }
+}
+
+void SetCapability(unsigned cap, bool on) {
+    State& s = Current();
+    bool* flag = LayerSwitch(s, cap);
+    if (!flag) {
+        SendBatch();
+        on ? glEnable(cap) : glDisable(cap);
+        return;
+    }
+    *flag = on;
+    // From now on the material follows the colour, starting with this one.
+    if (cap == kColorMaterial && on) s.ambient = s.diffuse = s.color;
+}
+
 }  // namespace
 
 Vec4 Shade(const Vec4& eye, const float normal[3]) {
@@ -177,33 +201,12 @@ void TexCoord2d(double s, double t) {
 
 void Enable(unsigned cap) {
     if (Record({Op::kEnable, cap, {}})) return;
-    State& s = Current();
-    switch (cap) {
-        case kLighting: s.lighting = true; break;
-        case kLight0: s.light0 = true; break;
-        case kTexture2D: s.texture2D = true; break;
-        case kColorMaterial:
-            s.colorMaterial = true;
-            s.ambient = s.diffuse = s.color;
-            break;
-        default:
-            SendBatch();
-            glEnable(cap);
-    }
+    SetCapability(cap, true);
 }
 
 void Disable(unsigned cap) {
     if (Record({Op::kDisable, cap, {}})) return;
-    State& s = Current();
-    switch (cap) {
-        case kLighting: s.lighting = false; break;
-        case kLight0: s.light0 = false; break;
-        case kTexture2D: s.texture2D = false; break;
-        case kColorMaterial: s.colorMaterial = false; break;
-        default:
-            SendBatch();
-            glDisable(cap);
-    }
+    SetCapability(cap, false);
 }
 
 // Smooth shading is all the layer draws; the game asks for nothing else.
