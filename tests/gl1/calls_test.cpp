@@ -158,8 +158,9 @@ void Bitmaps(std::vector<double>&) {
     gl1Bitmap(8, 8, 4, 4, 10, -3, arrow);
     gl1PixelStorei(GL_UNPACK_ALIGNMENT, 4);
     gl1Bitmap(12, 2, 0, 0, 14, 0, wide);
+    gl1PixelStorei(GL_UNPACK_ALIGNMENT, 1);
     const unsigned list = gl1GenLists(1);
-    gl1NewList(list, GL_COMPILE);
+    gl1NewList(list, GL_COMPILE_AND_EXECUTE);
     gl1Bitmap(8, 8, 0, 0, 9, 0, arrow);
     gl1EndList();
     gl1ListBase(list - 'a');

@@ -81,7 +81,11 @@ bool RecordBitmap(const KeptBitmap& bitmap) {
     if (!l.compiling) return false;
     l.compiled.commands.push_back({Op::kBitmap, static_cast<unsigned>(l.compiled.bitmaps.size()), {}});
     l.compiled.bitmaps.push_back(bitmap);
-    return true;
+    return !l.executing;
+}
+
+bool Compiling() {
+    return All().compiling;
 }
 
 void ForgetLists() {

@@ -51,8 +51,10 @@ struct KeptBitmap {
 // compiled the call is kept, and the result says whether it must not run
 // now as well.
 bool Record(const Command& command);
-// Keeps a bitmap in the list being compiled; false when none is.
+// Keeps a bitmap in the list being compiled; false when none is or when the
+// list is executed as it is compiled (the bitmap is then drawn now too).
 bool RecordBitmap(const KeptBitmap& bitmap);
+bool Compiling();
 // Draws a bitmap at the raster position and advances it.
 void DrawBitmap(const KeptBitmap& bitmap);
 

@@ -69,10 +69,11 @@ void RasterPos2f(float x, float y) {
 }
 
 void Bitmap(int width, int height, float xorig, float yorig, float xmove, float ymove, const unsigned char* bits) {
-    KeptBitmap kept = Keep(width, height, xorig, yorig, xmove, ymove, bits);
+    const KeptBitmap kept = Keep(width, height, xorig, yorig, xmove, ymove, bits);
     if (RecordBitmap(kept)) return;
-    // Drawn once, outside a list: the texture goes at once.
     DrawBitmap(kept);
+    if (Compiling()) return;  // the list keeps the texture
+    // Drawn once, outside a list: the texture goes at once.
     SendBatch();
     DeleteTexture(kept.texture);
 }
