@@ -35,7 +35,7 @@ Lists& All() {
 }
 
 void FreeBitmaps(List& list) {
-    for (const KeptBitmap& b : list.bitmaps) DeleteTexture(b.texture);
+    for (const KeptBitmap& b : list.bitmaps) FreeFromAtlas(b.place);
     list.bitmaps.clear();
 }
 
@@ -89,7 +89,7 @@ bool Compiling() {
 }
 
 void ForgetLists() {
-    // The textures went with the context; only the memory is left to free.
+    // The atlas went with the context; only the memory is left to free.
     All() = Lists();
 }
 

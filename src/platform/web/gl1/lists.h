@@ -5,6 +5,7 @@
 // once while a list is compiled (the game's lists hold none of them).
 #pragma once
 
+#include "atlas.h"
 #include "state.h"
 
 namespace gl1 {
@@ -39,12 +40,12 @@ struct Command {
     float f[4];
 };
 
-// A glBitmap kept in a list: its pixels become a texture once, when the list
+// A glBitmap kept in a list: its pixels go to the atlas once, when the list
 // is compiled.
 struct KeptBitmap {
     int width, height;
     float xorig, yorig, xmove, ymove;
-    unsigned texture;  // 0: no pixel set
+    AtlasPlace place;  // none when no pixel is set
 };
 
 // Called by each call a list can hold, first: while a list is being

@@ -21,10 +21,7 @@ void Multiply(const Mat4& m) {
 
 Mat4& EditedMatrix() {
     State& s = Current();
-    if (s.matrixMode == kProjection)
-        ++s.projectionVersion;
-    else
-        s.normalMatrixValid = false;
+    if (s.matrixMode == kModelview) s.normalMatrixValid = false;
     return Stack(s).Top();
 }
 

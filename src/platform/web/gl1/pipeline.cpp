@@ -29,12 +29,15 @@ const float* NormalMatrix(State& s) {
     return s.normalMatrix;
 }
 
+bool IsLines(unsigned mode) {
+    return mode == kLines || mode == kLineStrip || mode == kLineLoop;
+}
+
 // The vertices of the finished primitive as triangles or segments, split
 // as Mesa splits them, so colours interpolate across the same diagonals.
-void Assemble(unsigned mode, const std::vector<Vertex>& v) {
+void Assemble(unsigned mode, const std::vector<Vertex>& v, std::vector<Vertex>& out) {
     const size_t n = v.size();
-    if (mode == kLines || mode == kLineStrip || mode == kLineLoop) {
-        std::vector<Vertex>& out = Batch(Shape::kLines);
+    if (IsLines(mode)) {
         if (mode == kLines) {
             out.insert(out.end(), v.begin(), v.begin() + static_cast<std::ptrdiff_t>(n & ~size_t{1}));
             return;
@@ -43,7 +46,6 @@ void Assemble(unsigned mode, const std::vector<Vertex>& v) {
         if (mode == kLineLoop && n > 2) out.insert(out.end(), {v[n - 1], v[0]});
         return;
     }
-    std::vector<Vertex>& out = Batch(Shape::kTriangles);
     switch (mode) {
         case kTriangles:
             out.insert(out.end(), v.begin(), v.begin() + static_cast<std::ptrdiff_t>(n - n % 3));
@@ -83,8 +85,9 @@ void AddVertex(float x, float y, float z) {
     State& s = Current();
     if (s.primitive == kNoPrimitive) return;  // outside glBegin .. glEnd GL ignores it
     const Vec4 eye = s.modelview.Top() * Vec4{x, y, z, 1};
+    const Vec4 clip = s.projection.Top() * eye;
     const Vec4 c = Shade(eye, s.normal);
-    s.vertices.push_back({eye.x, eye.y, eye.z, eye.w, c.x, c.y, c.z, c.w, s.texCoord[0], s.texCoord[1]});
+    s.vertices.push_back({clip.x, clip.y, clip.z, clip.w, c.x, c.y, c.z, c.w, s.texCoord[0], s.texCoord[1], 0});
 }
 
 void SetTexCoord(float s, float t) {
@@ -159,7 +162,10 @@ void End() {
     if (Record({Op::kEnd, 0, {}})) return;
     State& s = Current();
     if (s.primitive == kNoPrimitive) return;
-    Assemble(s.primitive, s.vertices);
+    float source = 0;
+    std::vector<Vertex>& out = Batch(IsLines(s.primitive) ? Shape::kLines : Shape::kTriangles, &source);
+    for (Vertex& v : s.vertices) v.source = source;
+    Assemble(s.primitive, s.vertices, out);
     s.primitive = kNoPrimitive;
 }
 

@@ -25,12 +25,12 @@ std::vector<unsigned char> Unpack(int width, int height, const unsigned char* bi
 }
 
 KeptBitmap Keep(int width, int height, float xorig, float yorig, float xmove, float ymove, const unsigned char* bits) {
-    KeptBitmap kept = {width, height, xorig, yorig, xmove, ymove, 0};
+    KeptBitmap kept = {width, height, xorig, yorig, xmove, ymove, {}};
     if (width <= 0 || height <= 0 || !bits) return kept;
     const std::vector<unsigned char> pixels = Unpack(width, height, bits, Current().unpackAlignment);
     for (unsigned char p : pixels)
         if (p) {
-            kept.texture = MakeMaskTexture(width, height, pixels.data());
+            kept.place = PlaceInAtlas(width, height, pixels.data());
             break;
         }
     return kept;
@@ -41,12 +41,12 @@ KeptBitmap Keep(int width, int height, float xorig, float yorig, float xmove, fl
 void DrawBitmap(const KeptBitmap& b) {
     RasterPosition& r = Current().raster;
     if (!r.valid) return;
-    if (b.texture) {
+    if (b.place.page >= 0) {
         // GL's own rounding of the corner, with its small bias.
         const float epsilon = 0.0001f;
         const int x = static_cast<int>(std::floor(r.x + epsilon - b.xorig));
         const int y = static_cast<int>(std::floor(r.y + epsilon - b.yorig));
-        DrawMask(b.texture, x, y, b.width, b.height, r.z, r.color);
+        DrawMask(b.place.page, b.place.x, b.place.y, b.width, b.height, x, y, r.z, r.color);
     }
     r.x += b.xmove;
     r.y += b.ymove;
@@ -72,10 +72,10 @@ void Bitmap(int width, int height, float xorig, float yorig, float xmove, float 
     const KeptBitmap kept = Keep(width, height, xorig, yorig, xmove, ymove, bits);
     if (RecordBitmap(kept)) return;
     DrawBitmap(kept);
-    if (Compiling()) return;  // the list keeps the texture
-    // Drawn once, outside a list: the texture goes at once.
+    if (Compiling()) return;  // the list keeps the bitmap
+    // Drawn once, outside a list: its pixels leave the atlas at once.
     SendBatch();
-    DeleteTexture(kept.texture);
+    FreeFromAtlas(kept.place);
 }
 
 void PixelStorei(unsigned name, int value) {
