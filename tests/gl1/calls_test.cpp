@@ -177,6 +177,29 @@ void Bitmaps(std::vector<double>&) {
     gl1DeleteLists(list, 1);
 }
 
+// More bitmaps than one atlas page holds, some deleted and compiled again
+// into the room they left, each with its own pattern; a few drawn apart.
+void ManyBitmaps(std::vector<double>&) {
+    const int kSide = 40, kCount = 400;  // three pages of 144
+    std::vector<GLubyte> bits(5 * kSide);
+    auto compile = [&bits](unsigned list, unsigned seed) {
+        for (size_t k = 0; k < bits.size(); ++k) bits[k] = static_cast<GLubyte>((seed * 2654435761u + k * 40503u) >> 13);
+        gl1NewList(list, GL_COMPILE);
+        gl1Bitmap(kSide, kSide, 0, 0, 11, 7, bits.data());
+        gl1EndList();
+    };
+    gl1PixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    const unsigned base = gl1GenLists(kCount);
+    for (int i = 0; i < kCount; ++i) compile(base + i, i);
+    gl1DeleteLists(base, 150);
+    for (int i = 0; i < 20; ++i) compile(base + i, 1000 + i);
+    gl1Translatef(0, 0, -4);
+    gl1Color3f(1, 0.5f, 0.2f);
+    gl1RasterPos2f(-2.2f, -1.6f);
+    for (unsigned i : {3u, 150u, 290u, 300u, 399u, 19u}) gl1CallList(base + i);
+    gl1DeleteLists(base, kCount);
+}
+
 // Textures modulated by the colour, with both filters, repeating beyond
 // [0, 1], and the matrices as GL reports them.
 void TexturesAndMatrices(std::vector<double>& answers) {
@@ -222,7 +245,7 @@ struct Case {
 
 const Case kCases[] = {
     {"primitives", Primitives}, {"lit spheres", LitSpheres}, {"lists", Lists},
-    {"bitmaps", Bitmaps},       {"textures and matrices", TexturesAndMatrices},
+    {"bitmaps", Bitmaps},       {"many bitmaps", ManyBitmaps}, {"textures and matrices", TexturesAndMatrices},
 };
 
 TEST(CallsTest, EachCaseDrawsAndAnswersAsMesaDoes) {
