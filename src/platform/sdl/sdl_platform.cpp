@@ -62,6 +62,10 @@ SdlPlatform::SdlPlatform() {
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     // Without capture, a button released outside the window is not a click.
     SDL_SetHint(SDL_HINT_MOUSE_AUTO_CAPTURE, "0");
+    // Docks match the window to its menu entry by the window's class, which
+    // this SDL takes from the environment only; a player's own choice stays.
+    setenv("SDL_VIDEO_X11_WMCLASS", TRAMOX_APP_ID, 0);
+    setenv("SDL_VIDEO_WAYLAND_WMCLASS", TRAMOX_APP_ID, 0);
     videoReady_ = SDL_Init(SDL_INIT_VIDEO) == 0 && HasRealDisplay();
     if (!videoReady_) std::fprintf(stderr, "tramox: no display to show the game on: %s\n", SDL_GetError());
 }
