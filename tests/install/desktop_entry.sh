@@ -41,10 +41,6 @@ shown=$(xprop -id "$window" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = //p')
 [ "$shown" = "\"$class\", \"$class\"" ] || fail "the window's class is $shown, the entry's $class"
 
 kill -TERM "$pid"
-deadline=$((SECONDS + 30))
-while kill -0 "$pid" 2>/dev/null; do
-  [ "$SECONDS" -lt "$deadline" ] || fail "still running 30 s after SIGTERM"
-  sleep 0.2
-done
+timeout 30 tail --pid="$pid" -f /dev/null || fail "still running 30 s after SIGTERM"
 pid=""
 echo "desktop entry: started from a prefix with a space and quotes, window class $class"
