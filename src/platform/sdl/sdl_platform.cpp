@@ -9,8 +9,8 @@
 
 #include "platform/depth_sizes.h"
 #include "platform/display_modes.h"
-#include "own_focus.h"
 #include "platform/linux/glyph_lists.h"
+#include "own_focus.h"
 #include "sdl_events.h"
 
 // Bits per pixel are SDL_BITSPERPIXEL of a mode's pixel format, taken as the
