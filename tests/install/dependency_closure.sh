@@ -21,21 +21,26 @@ closure=$(apt-cache depends --recurse --no-recommends --no-suggests --no-conflic
 # The packages that installed each file, asked in one go: "pkg[, pkg]: path"
 # lines. The loader may name a file through the merged /usr while its
 # package lists it under /lib, or the other way, so both are asked.
-candidates() { echo "$1"; echo "${1#/usr}"; echo "/usr$1"; }
-owners=$(while read -r library; do candidates "$library"; done <<<"$libraries" |
+owners=$(while read -r library; do printf '%s\n' "$library" "${library#/usr}" "/usr$library"; done <<<"$libraries" |
            xargs dpkg -S 2>/dev/null | sed 's/:[a-z0-9]*\(,\|: \)/\1/g' || true)
 
-missing=0
-while read -r library; do
-  packages=$(candidates "$library" | while read -r path; do
-               awk -F': ' -v path="$path" '$2 == path { print $1 }' <<<"$owners" | tr ',' ' '
-             done)
-  [ -n "$packages" ] || { echo "dependency closure: $library is from no package" >&2; missing=1; continue; }
-  found=""
-  for package in $packages; do
-    grep -qxF "$package" <<<"$closure" && found=$package
-  done
-  [ -n "$found" ] || { echo "dependency closure: $library is from $packages, which Depends does not bring" >&2; missing=1; }
-done <<<"$libraries"
-[ "$missing" -eq 0 ] || { echo "dependency closure: Depends is $(dpkg-deb -f "$deb" Depends)" >&2; exit 1; }
+missing=$(closure=$closure owners=$owners awk '
+  BEGIN {
+    n = split(ENVIRON["closure"], names, "\n"); for (i = 1; i <= n; i++) brought[names[i]] = 1
+    n = split(ENVIRON["owners"], lines, "\n")
+    for (i = 1; i <= n; i++) { split(lines[i], field, ": "); from[field[2]] = field[1] }
+  }
+  {
+    merged = $0; sub(/^\/usr/, "", merged)
+    packages = ($0 in from) ? from[$0] : (merged in from) ? from[merged] : from["/usr" $0]
+    if (packages == "") { print $0 " is from no package"; next }
+    n = split(packages, each, ", "); found = 0
+    for (i = 1; i <= n; i++) if (each[i] in brought) found = 1
+    if (!found) print $0 " is from " packages ", which Depends does not bring"
+  }' <<<"$libraries")
+if [ -n "$missing" ]; then
+  sed 's/^/dependency closure: /' <<<"$missing" >&2
+  echo "dependency closure: Depends is $(dpkg-deb -f "$deb" Depends)" >&2
+  exit 1
+fi
 echo "dependency closure: the $(wc -l <<<"$libraries") libraries the game loaded come from packages its Depends bring"
