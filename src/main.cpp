@@ -1,4 +1,6 @@
 // The program's entry: start-up, the page loop and shutdown.
+#include <cstdlib>
+
 #include "MenuPages/pagebase.h"
 #include "MenuPages/startpage.h"
 #include "globals.h"
@@ -19,7 +21,8 @@ void CopyScreenSettings() {
 }
 
 // Brings up the window and context, retrying once with the desktop mode.
-// A second failure ends the process without saving anything.
+// A second failure ends the process without saving anything, with a failure
+// status so that a launcher or script can tell.
 void StartGraphics() {
     if (InitOpenGL()) return;
     ShowMessageBox("Failed to init graphics. Trying default settings.", kErrorCaption);
@@ -30,7 +33,7 @@ void StartGraphics() {
     CopyScreenSettings();
     if (InitOpenGL()) return;
     ShowMessageBox("Failed to init graphics with default settings. Exiting program.", kErrorCaption);
-    platform::Current().ExitProcess(0);
+    platform::Current().ExitProcess(EXIT_FAILURE);
 }
 
 // The normal end of a run, after the last page: font, context and display

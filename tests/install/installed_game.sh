@@ -3,8 +3,10 @@
 # or unpacked from the Debian package) that is then made read-only, its
 # command started under a virtual X server with a fresh home shows the main
 # menu, writes Settings.xml into the player's folder when it ends, and
-# changes nothing under the prefix. Run as root, the game runs as an
-# unprivileged user, for whom read-only means read-only.
+# changes nothing under the prefix. From the Debian package, every library
+# the running game loaded must come with the package's Depends. Run as
+# root, the game runs as an unprivileged user, for whom read-only means
+# read-only.
 #
 # usage: installed_game.sh SCREEN_CHECK_BINARY (--build BUILD_DIR | --deb PACKAGE)
 set -euo pipefail
@@ -48,6 +50,9 @@ fail() {
 }
 
 wait_for_menu "$screen_check" "$pid" "$PWD/installed_game_screen.ppm"
+if [ "$source" = --deb ]; then
+  "$(dirname "$0")/dependency_closure.sh" "$from" "$pid" || fail "the package does not bring all the game loads"
+fi
 kill -TERM "$pid"
 status=0
 wait "$pid" || status=$?

@@ -44,7 +44,7 @@ desktop-file-validate "$desktop" || fail "desktop entry invalid"
 appstreamcli validate --no-net --pedantic "$metainfo" >"$work/appstream" || { cat "$work/appstream"; fail "AppStream invalid"; }
 [ "$(basename "$metainfo")" = "$id.metainfo.xml" ] || fail "metadata $metainfo is not named after $id"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" || fail "metadata does not launch $id.desktop"
-grep -qx "Exec=/usr/games/tramox" "$desktop" || fail "menu entry does not start /usr/games/tramox"
+grep -qx "Exec=\"/usr/games/tramox\"" "$desktop" || fail "menu entry does not start /usr/games/tramox"
 grep -qx "Icon=$id" "$desktop" || fail "menu entry's icon is not $id"
 for size in 48 256; do
   [ -f "$usr/share/icons/hicolor/${size}x$size/apps/$id.png" ] || fail "no $size pixel icon"

@@ -36,11 +36,11 @@ protected:
         std::string pattern = (fs::temp_directory_path() / "tramox-folder-XXXXXX").string();
         ASSERT_TRUE(mkdtemp(pattern.data()));
         root = pattern;
-        for (const char* version : {"new", "old"})
-            for (const char* data : {"Maps", "Textures"}) fs::create_directories(root / version / data);
-        fs::create_directories(root / "old/Sounds");
     }
     void TearDown() override { fs::remove_all(root); }
+
+    // The data folder of an install under `prefix`, laid out as installs are.
+    fs::path Data(const char* prefix) const { return root / prefix / TRAMOX_INSTALL_DATADIR; }
 
     // What the folder holds: "-> target" for a link, "folder" or "file".
     std::map<std::string, std::string> Contents(const fs::path& folder) const {
@@ -55,36 +55,49 @@ protected:
 };
 
 TEST_F(PlayerFolderTree, LinksTheInstalledDataAndKeepsThePlayersOwn) {
-    const std::string now = (root / "new").string(), before = (root / "old").string();
-    const std::string maps = "-> " + now + "/Maps", textures = "-> " + now + "/Textures";
+    const fs::path now = Data("new"), before = Data("old");
+    const std::string maps = "-> " + (now / "Maps").string(), textures = "-> " + (now / "Textures").string();
+    const fs::path levels = root / "my levels/Maps", sync = root / "sync/tramox/Settings.xml";
+    const auto link = [](const fs::path& target, const fs::path& at) { fs::create_directory_symlink(target, at); };
     const struct {
         const char* name;
         std::function<void(const fs::path& folder)> before;
         std::map<std::string, std::string> after;
     } cases[] = {
         {"first start, parents missing", [](const fs::path&) {}, {{"Maps", maps}, {"Textures", textures}}},
-        {"package moved or upgraded: links mended, the dropped folder's link gone",
+        {"upgraded from another prefix: links mended, also dangling ones, the dropped folder's link gone",
          [&](const fs::path& f) {
              fs::create_directories(f);
-             for (const char* data : {"Maps", "Textures", "Sounds"}) fs::create_directory_symlink(before + "/" + data, f / data);
-             fs::remove_all(before + "/Sounds");
+             for (const char* data : {"Maps", "Textures", "Sounds"}) link(before / data, f / data);
+             fs::remove_all(before / "Textures");
+             fs::remove_all(before / "Sounds");
              std::ofstream(f / "Settings.xml") << "<Settings/>";
          },
          {{"Maps", maps}, {"Textures", textures}, {"Settings.xml", "file"}}},
-        {"the player's own maps and links stay",
+        {"the player's own maps folder and links stay",
          [&](const fs::path& f) {
              fs::create_directories(f / "Maps");
-             fs::create_directory_symlink(before + "/Maps", f / "Mine");
+             link(before / "Maps", f / "Mine");
          },
-         {{"Maps", "folder"}, {"Textures", textures}, {"Mine", "-> " + before + "/Maps"}}},
+         {{"Maps", "folder"}, {"Textures", textures}, {"Mine", "-> " + (before / "Maps").string()}}},
+        {"a link to the player's levels, settings linked into a sync folder not there yet",
+         [&](const fs::path& f) {
+             fs::create_directories(f);
+             link(levels, f / "Maps");
+             fs::create_symlink(sync, f / "Settings.xml");
+         },
+         {{"Maps", "-> " + levels.string()}, {"Textures", textures}, {"Settings.xml", "-> " + sync.string()}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        fs::create_directories(root / "old/Sounds");
+        for (const fs::path& install : {now, before})
+            for (const char* data : {"Maps", "Textures"}) fs::create_directories(install / data);
+        fs::create_directories(before / "Sounds");
+        fs::create_directories(levels);
         const fs::path folder = root / c.name / "deeper/tramox";
         c.before(folder);
         for (int run = 0; run < 2; ++run) {  // a second start finds nothing to change
-            ASSERT_EQ(PreparePlayerFolder(folder.string(), now), "");
+            ASSERT_EQ(PreparePlayerFolder(folder.string(), now.string()), "");
             EXPECT_EQ(Contents(folder), c.after);
         }
     }
@@ -94,6 +107,7 @@ TEST_F(PlayerFolderTree, LinksTheInstalledDataAndKeepsThePlayersOwn) {
 }
 
 TEST_F(PlayerFolderTree, ReportsAFolderItCannotMakeOrFill) {
+    fs::create_directories(root / "new");
     std::ofstream(root / "a file") << "x";
     EXPECT_NE(PreparePlayerFolder((root / "a file/tramox").string(), (root / "new").string()), "");
     EXPECT_NE(PreparePlayerFolder((root / "a file").string(), (root / "new").string()), "");

@@ -2,6 +2,7 @@
 // menu, the ways it ends, and start-up when the display refuses.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -159,8 +160,8 @@ struct FailingPlatform : HeadlessPlatform {
 };
 
 // One failure: the first message, a fresh second attempt in the desktop
-// mode, which the settings keep with the player's camera. Two: the second message and exit status 0,
-// with the settings file untouched.
+// mode, which the settings keep with the player's camera. Two: the second
+// message and a failure status, with the settings file untouched.
 TEST(WinMainTest, GraphicsFallback) {
     const std::string first = "Failed to init graphics. Trying default settings.";
     const std::string second = "Failed to init graphics with default settings. Exiting program.";
@@ -183,12 +184,13 @@ TEST(WinMainTest, GraphicsFallback) {
         os.SetOfferedModes({{320, 240, 32}});
         os.windowFailures = c.windowFailures;
         os.formatFailures = c.formatFailures;
+        const bool started = c.messages.size() == 1;
         int width = 0, mode = 0;
         EXPECT_EQ(RunScripted(os, [&](HeadlessPlatform& p, int) {
                       width = ScreenWidth, mode = p.ModeInForce().width;
                       p.PostClose();
                   }),
-                  0);
+                  started ? EXIT_SUCCESS : EXIT_FAILURE);
         std::vector<std::string> shown;
         for (const platform::MessageBoxRecord& box : os.MessageBoxes()) {
             shown.push_back(box.text);
@@ -196,7 +198,6 @@ TEST(WinMainTest, GraphicsFallback) {
         }
         EXPECT_EQ(shown, c.messages);
         EXPECT_FALSE(os.windowLeftOver);
-        const bool started = c.messages.size() == 1;
         EXPECT_EQ(std::vector<int>({width, mode}), std::vector<int>(2, started ? 640 : 0));
         EXPECT_EQ(dir.Read("Settings.xml"), started ? SettingsFile({640, 480, 32, 3008, 60, -15}) : file);
     }

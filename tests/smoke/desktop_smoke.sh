@@ -5,9 +5,11 @@
 # on SIGTERM shuts down normally (status 0, settings written).
 # With --openbox it runs under that window manager and also switches to
 # another window and back: the game must minimise, then come back showing
-# its picture.
+# its picture. Then Play on a level map that cannot be loaded: the game's
+# own message box takes the focus, which must not minimise the game, and
+# Return brings the menu back.
 #
-# usage: desktop_smoke.sh [--openbox] GAME_DIR TRAMOX_BINARY SCREEN_CHECK_BINARY
+# usage: desktop_smoke.sh [--openbox BUTTON_POINT_BINARY] GAME_DIR TRAMOX_BINARY SCREEN_CHECK_BINARY
 set -euo pipefail
 . "$(dirname "$0")/wait_for_menu.sh"
 
@@ -16,7 +18,7 @@ if [ "${1:-}" != "--inside-x" ]; then
 fi
 shift
 window_manager=""
-if [ "$1" = "--openbox" ]; then window_manager=openbox; shift; fi
+if [ "$1" = "--openbox" ]; then window_manager=openbox button_point=$2; shift 2; fi
 game_dir=$1 tramox=$2 screen_check=$3
 # The last screenshot stays here (the test's working directory) for a look.
 screenshot=$PWD/desktop_smoke_screen.ppm
@@ -29,6 +31,11 @@ trap 'rm -rf "$work"' EXIT
 for folder in Textures Maps Sounds; do
   if [ -d "$game_dir/$folder" ]; then ln -s "$game_dir/$folder" "$work/$folder"; fi
 done
+if [ -n "$window_manager" ]; then
+  rm "$work/Maps"
+  cp -r "$game_dir/Maps" "$work/Maps"
+  echo "<Map><Width>broken" > "$work/Maps/Level1.map"
+fi
 cd "$work"
 
 if [ -n "$window_manager" ]; then
@@ -77,6 +84,25 @@ if [ -n "$window_manager" ]; then
   kill "$other_pid"
   sleep 1
   "$screen_check" "$screenshot" || fail "the screen stayed blank after coming back"
+
+  # The sound check below is about the start sound alone, heard by now.
+  cp "$heard" "$work/heard-before-play.raw"
+  heard=$work/heard-before-play.raw
+  # shellcheck disable=SC2086
+  xdotool mousemove --sync $("$button_point" $(xdotool getdisplaygeometry) play) click 1
+  focused() { xdotool getwindowfocus getwindowname 2>/dev/null; }
+  deadline=$((SECONDS + 15))
+  until [ "$(focused)" = "Tramox Error" ]; do
+    [ "$SECONDS" -lt "$deadline" ] || fail "no message box for the broken map (focus on \"$(focused)\")"
+    sleep 0.2
+  done
+  [ "$(window_state)" = Normal ] || fail "the game minimised behind its own message box"
+  xdotool key Return
+  sleep 2  # the window manager and the game have had their time
+  [ "$(window_state)" = Normal ] || fail "the game minimised when its own message box closed"
+  [ "$(focused)" = Tramox ] || fail "the focus did not come back to the game (on \"$(focused)\")"
+  "$screen_check" "$work/menu-again.ppm" > /dev/null || fail "the screen is blank after the message box"
+  cmp -s "$screenshot" "$work/menu-again.ppm" || fail "Return did not bring the menu back"
 fi
 
 kill -TERM "$pid"
@@ -104,4 +130,4 @@ awk -v heard="$(sox --i -D "$work/heard.wav")" -v made="$(sox --i -D "$start")" 
   exit !(heard > made - 0.05 && heard < made + 0.05 && heardRms > madeRms * 0.95 && heardRms < madeRms * 1.05) }' ||
   fail "the sound heard is not the start sound: $(sox --i -D "$work/heard.wav") s, RMS $(rms "$work/heard.wav")"
 cat "$work/tramox.log"
-echo "desktop smoke: menu shown, start sound played${window_manager:+, minimised and restored under $window_manager}, clean exit on SIGTERM"
+echo "desktop smoke: menu shown, start sound played${window_manager:+, minimised and restored under $window_manager, its own message box kept it up}, clean exit on SIGTERM"

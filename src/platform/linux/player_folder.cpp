@@ -45,20 +45,42 @@ std::error_code MakeFolders(const fs::path& path) {
     return ec;
 }
 
-// Points `link` at `target`, replacing a link that points elsewhere in one
-// step (a new link renamed over the old), so a crash leaves either one.
+// Whether `target` is an entry named `name` in the data folder of some
+// install of the game, as links made by an older or moved install point.
+// Decided by the path alone, since that install may be gone.
+bool IsInstalledDataEntry(const fs::path& target, const std::string& name) {
+    if (target.filename() != name) return false;
+    const fs::path layout(TRAMOX_INSTALL_DATADIR);
+    std::vector<fs::path> tail(layout.begin(), layout.end());
+    fs::path folder = target.parent_path();
+    for (auto part = tail.rbegin(); part != tail.rend(); ++part, folder = folder.parent_path())
+        if (folder.filename() != *part) return false;
+    return true;
+}
+
+// Whether `link` is a link the game made to an install's data.
+bool IsGameLink(const fs::path& link) {
+    std::error_code ec;
+    const fs::path target = fs::read_symlink(link, ec);
+    return !ec && IsInstalledDataEntry(target, link.filename().string());
+}
+
+// Points `link` at `target`: makes a missing link, and mends one the game
+// made to another install's data in one step (a new link renamed over the
+// old), so a crash leaves either one. Whatever else the player keeps under
+// that name (a folder, a link to their own levels) stays.
 std::error_code PointLink(const fs::path& link, const fs::path& target) {
     std::error_code ec;
-    if (fs::is_symlink(fs::symlink_status(link, ec))) {
-        if (fs::read_symlink(link, ec) == target) return ec;
-        const fs::path fresh = link.parent_path() / ("." + link.filename().string() + ".new");
-        fs::remove(fresh, ec);
-        fs::create_directory_symlink(target, fresh, ec);
-        if (!ec) fs::rename(fresh, link, ec);
+    const fs::file_status status = fs::symlink_status(link, ec);
+    if (!fs::exists(status)) {
+        fs::create_directory_symlink(target, link, ec);
         return ec;
     }
-    if (fs::exists(fs::symlink_status(link, ec))) return {};  // the player's own copy wins
-    fs::create_directory_symlink(target, link, ec);
+    if (!fs::is_symlink(status) || !IsGameLink(link) || fs::read_symlink(link, ec) == target) return ec;
+    const fs::path fresh = link.parent_path() / ("." + link.filename().string() + ".new");
+    fs::remove(fresh, ec);
+    fs::create_directory_symlink(target, fresh, ec);
+    if (!ec) fs::rename(fresh, link, ec);
     return ec;
 }
 
@@ -90,11 +112,11 @@ std::string PreparePlayerFolder(const std::string& folder, const std::string& da
         if (std::error_code linkError = PointLink(fs::path(folder) / name, entry.path()))
             return Failure("cannot link", fs::path(folder) / name, linkError);
     }
-    // A link to data an older version had and this one has not.
+    // A link the game made to data an older version had and this one has not.
     for (const fs::directory_entry& entry : Entries(folder, ec)) {
         std::error_code ignored;
         if (entry.is_symlink(ignored) && !linked.count(entry.path().filename().string()) &&
-            !fs::exists(entry.path(), ignored))
+            !fs::exists(entry.path(), ignored) && IsGameLink(entry.path()))
             fs::remove(entry.path(), ignored);
     }
     return "";

@@ -14,10 +14,12 @@ namespace platform {
 std::string PlayerFolder(const char* xdgDataHome, const char* home);
 
 // Creates `folder` (parents too, private to the player) when missing and
-// gives it a link to every entry of `dataFolder`. Links that point
-// elsewhere (the game was moved or upgraded) are mended and dangling ones
-// removed; a real file or folder of the player's under an entry's name is
-// left alone. Returns an empty string, or why the folder cannot be used.
+// gives it a link to every entry of `dataFolder`. Links into another
+// install's data folder (the game was moved or upgraded) are mended, and
+// dangling ones to data this version lacks removed; anything else of the
+// player's (their own folder or link under an entry's name, a settings file
+// linked into a sync folder) is left alone. Returns an empty string, or why
+// the folder cannot be used.
 std::string PreparePlayerFolder(const std::string& folder, const std::string& dataFolder);
 
 // For the desktop entry: when this executable is installed, prepares the

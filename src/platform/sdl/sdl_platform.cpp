@@ -10,6 +10,7 @@
 #include "platform/depth_sizes.h"
 #include "platform/display_modes.h"
 #include "platform/linux/glyph_lists.h"
+#include "own_focus.h"
 #include "sdl_events.h"
 
 // Bits per pixel are SDL_BITSPERPIXEL of a mode's pixel format, taken as the
@@ -62,6 +63,10 @@ SdlPlatform::SdlPlatform() {
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     // Without capture, a button released outside the window is not a click.
     SDL_SetHint(SDL_HINT_MOUSE_AUTO_CAPTURE, "0");
+    // Docks match the window to its menu entry by the window's class, which
+    // this SDL takes from the environment only; a player's own choice stays.
+    setenv("SDL_VIDEO_X11_WMCLASS", TRAMOX_APP_ID, 0);
+    setenv("SDL_VIDEO_WAYLAND_WMCLASS", TRAMOX_APP_ID, 0);
     videoReady_ = SDL_Init(SDL_INIT_VIDEO) == 0 && HasRealDisplay();
     if (!videoReady_) std::fprintf(stderr, "tramox: no display to show the game on: %s\n", SDL_GetError());
 }
@@ -199,14 +204,34 @@ void SdlPlatform::SwapBuffers() {
 
 bool SdlPlatform::PollMessage(Message* msg) {
     SDL_Event event;
+    SettleFocusLoss();
     while (queue_.empty() && SDL_PollEvent(&event)) {
         Message translated;
-        if (TranslateEvent(event, &translated)) queue_.push_back(translated);
+        if (TranslateEvent(event, &translated) && !HoldFocusLoss(translated)) queue_.push_back(translated);
     }
     if (queue_.empty()) return false;
     *msg = queue_.front();
     queue_.pop_front();
     return true;
+}
+
+// A focus loss is the player's only when the focus went to another
+// program. The window manager may pass it through no window, or its own,
+// on the way back from the game's message box, so a loss waits a moment and
+// is dropped when the focus is back with the game or a window of its own.
+bool SdlPlatform::HoldFocusLoss(const Message& msg) {
+    if (msg.message != kMsgActivate) return false;
+    focusLossSince_ = msg.wParam == 0 ? SDL_GetTicks() | 1 : 0;
+    return msg.wParam == 0;
+}
+
+void SdlPlatform::SettleFocusLoss() {
+    const Uint32 kSettleMs = 1000;
+    if (focusLossSince_ == 0) return;
+    const bool own = FocusIsOnOwnWindow(window_);
+    if (!own && SDL_GetTicks() - focusLossSince_ < kSettleMs) return;
+    focusLossSince_ = 0;
+    if (!own) queue_.push_back({kMsgActivate, 0, 0});
 }
 
 void SdlPlatform::QueueMessage(const Message& msg) {
@@ -231,6 +256,9 @@ void SdlPlatform::ShowMessageBox(const char* text, const char* caption) {
     if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption, text, owner) != 0) {
         std::fprintf(stderr, "%s: %s\n", caption, text);
     }
+    // The focus goes back to the game, as a closed dialog gives it back to
+    // its owner; a window manager may otherwise leave it on no window.
+    if (owner) SDL_RaiseWindow(owner);
 }
 
 void SdlPlatform::ExitProcess(int status) {

@@ -43,6 +43,8 @@ public:
 
 private:
     void EnterFullScreen();
+    bool HoldFocusLoss(const Message& msg);
+    void SettleFocusLoss();
     void DestroyWindowNow();
 
     bool videoReady_ = false;
@@ -61,6 +63,8 @@ private:
     // context goes, so the running page can still finish its drawing.
     bool destroyPending_ = false;
     std::deque<Message> queue_;
+    // When a focus loss began to wait for the focus to land (0: none waits).
+    Uint32 focusLossSince_ = 0;
     SdlAudio audio_;
 };
 
