@@ -4,6 +4,7 @@
 #include <emscripten/html5.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <vector>
 
@@ -43,7 +44,13 @@ EM_ASYNC_JS(void, WaitForNextFrame, (double workMs), { await Module.tramox.nextF
 EM_ASYNC_JS(void, ShowDialog, (const char* text, const char* caption), {
     await Module.tramox.messageBox(UTF8ToString(text), UTF8ToString(caption));
 });
-EM_JS(void, ShowEndedPage, (), { Module.tramox.showEnded(); });
+// The page says the game has ended and the program waits for good: a page
+// cannot end its own process, and an exit thrown through the browser's
+// event loop would be reported as an error.
+EM_ASYNC_JS(void, EndForGood, (), {
+    Module.tramox.showEnded();
+    await new Promise(function () {});
+});
 EM_JS(void, StartSound, (const char* path), { Module.tramox.playSound(UTF8ToString(path)); });
 }  // namespace
 
@@ -193,8 +200,10 @@ void WebPlatform::ShowMessageBox(const char* text, const char* caption) {
 
 void WebPlatform::ExitProcess(int status) {
     DeleteContext();
-    ShowEndedPage();
-    emscripten_force_exit(status);
+    if (status != 0) std::fprintf(stderr, "tramox: ended with status %d\n", status);
+    EndForGood();
+    // Never reached: the wait above does not end.
+    std::abort();
 }
 
 bool WebPlatform::BuildGlyphLists(unsigned base, int firstChar, int count) {
