@@ -7,7 +7,9 @@
 //  - a screen size and a colour depth chosen on the options page are stored
 //    in the browser with the bytes the Linux game writes for the same
 //    clicks, and the reloaded page starts with that drawing-buffer size;
-//  - the quit button shows the ended page.
+//  - the quit button shows the ended page;
+//  - a stored size the browser cannot draw brings up the start-up message
+//    box, and the game goes on in the screen's size.
 //
 // usage: node browser_test.mjs PAGE_DIR BUTTON_POINT DESKTOP_SETTINGS MENU_PNG
 // (CHROMIUM names the browser; /usr/bin/chromium by default)
@@ -111,6 +113,25 @@ async function storedSettings(page) {
   return bytes ? Buffer.from(bytes) : null;
 }
 
+// Replaces the stored settings file, as a damaged or hand-edited one would be.
+async function storeSettings(page, bytes) {
+  await page.evaluate((contents) => new Promise((resolve, reject) => {
+    const open = indexedDB.open('/store');
+    open.onerror = () => reject(new Error('no store'));
+    open.onsuccess = () => {
+      const db = open.result;
+      const files = db.transaction('FILE_DATA', 'readwrite').objectStore('FILE_DATA');
+      const get = files.get('/store/Settings.xml');
+      get.onsuccess = () => {
+        const entry = get.result;
+        entry.contents = new Uint8Array(contents);
+        entry.timestamp = new Date();
+        files.put(entry, '/store/Settings.xml').onsuccess = () => { db.close(); resolve(); };
+      };
+    };
+  }), Array.from(bytes));
+}
+
 async function waitForMenu(page, menu) {
   return until('the main menu', 30, async () => {
     const seen = await difference(page, await shot(page), menu);
@@ -127,11 +148,11 @@ async function main() {
   let page = null;
   try {
     const context = await browser.newContext({ viewport: { width, height }, screen: { width, height } });
+    await context.addInitScript(pixelDecoder);
     page = await context.newPage();
     page.on('console', (message) => { if (message.type() === 'error') console.log(`  page: ${message.text()}`); });
     page.on('pageerror', (error) => failures.push(`page error: ${error.message}`));
     await page.goto(url);
-    await page.evaluate(pixelDecoder);
 
     // The splash first: a picture, but not the menu's. Its two seconds
     // are caught by screenshots alone, looked at afterwards.
@@ -213,7 +234,6 @@ async function main() {
     await page.waitForSelector('#canvas:not([hidden])', { timeout: 30000 });
     const buffer = await page.evaluate(() => [document.getElementById('canvas').width, document.getElementById('canvas').height]);
     if (buffer[0] !== 800 || buffer[1] !== 600) throw new Error(`the reloaded page draws at ${buffer.join('x')}`);
-    await page.evaluate(pixelDecoder);
     const scaledMenu = await waitForMenu(page, menu);
     const quit = button('quit');
     await page.mouse.click(quit.x, quit.y);
@@ -221,6 +241,25 @@ async function main() {
     const again = await storedSettings(page);
     if (!again || !again.equals(desktop)) throw new Error('the second visit changed the stored settings');
     log(`the reloaded page drew at 800x600 (its menu's difference ${scaledMenu.toFixed(2)}) and quit from its scaled button`);
+
+    // A stored size no drawing buffer has: the start-up message box, then
+    // the game in the browser's screen size, which it keeps.
+    await storeSettings(page, Buffer.from(desktop.toString().replace('<ScreenWidth>800<', '<ScreenWidth>90000<')));
+    await page.reload();
+    await page.waitForSelector('#dialog:not([hidden])', { timeout: 30000 });
+    const box = [await page.textContent('#dialog-caption'), await page.textContent('#dialog-text')];
+    if (box[0] !== 'Tramox Error' || box[1] !== 'Failed to init graphics. Trying default settings.') {
+      throw new Error(`the message box says ${JSON.stringify(box)}`);
+    }
+    await page.keyboard.press('Enter');
+    await waitForMenu(page, menu);
+    await page.mouse.click(quit.x, quit.y);
+    await page.waitForSelector('#ended:not([hidden])', { timeout: 20000 });
+    const fallback = (await storedSettings(page)).toString();
+    if (!fallback.includes(`<ScreenWidth>${width}</ScreenWidth><ScreenHeight>${height}</ScreenHeight><ScreenColor>24<`)) {
+      throw new Error(`the browser's screen mode was not kept: ${fallback}`);
+    }
+    log('a refused size brought the message box, then the screen\'s size, which was kept');
   } catch (error) {
     failures.push(error.message);
     // The page as it was, for a look.
