@@ -78,7 +78,7 @@ bool WriteGlyphFile(std::FILE* out, int firstChar, const std::vector<GlyphBitmap
         ok = ok && PutNumber(out, glyph.width) && PutNumber(out, glyph.rows) &&
              PutNumber(out, ToUnits(glyph.xOrigin)) && PutNumber(out, ToUnits(glyph.yOrigin)) &&
              PutNumber(out, ToUnits(glyph.advance)) &&
-             std::fwrite(glyph.bits.data(), 1, glyph.bits.size(), out) == glyph.bits.size();
+             (glyph.bits.empty() || std::fwrite(glyph.bits.data(), 1, glyph.bits.size(), out) == glyph.bits.size());
     }
     return ok;
 }
@@ -104,7 +104,10 @@ bool ReadGlyphFile(std::FILE* in, int* firstChar, std::vector<GlyphBitmap>* glyp
         glyph.yOrigin = static_cast<float>(yOrigin) / kUnitsPerPixel;
         glyph.advance = static_cast<float>(advance) / kUnitsPerPixel;
         glyph.bits.resize(static_cast<size_t>(Stride(glyph.width)) * glyph.rows);
-        if (std::fread(glyph.bits.data(), 1, glyph.bits.size(), in) != glyph.bits.size()) return false;
+        // A glyph without pixels has no bytes (and no buffer to read into).
+        if (!glyph.bits.empty() && std::fread(glyph.bits.data(), 1, glyph.bits.size(), in) != glyph.bits.size()) {
+            return false;
+        }
     }
     // Anything after the last glyph means the file is not what it claims.
     if (std::fgetc(in) != EOF) return false;
