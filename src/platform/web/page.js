@@ -36,19 +36,25 @@ Module.tramox = (function () {
             Math.max(0, Math.min(canvas.height - 1, Math.floor(y)))];
   }
 
+  // Keys whose browser meaning (scrolling, leaving full screen, going
+  // back) would get in the game's way; the rest (F5, Ctrl+R, F11, ...) keep
+  // theirs, so the page can always be reloaded.
+  var gameKeys = ['ArrowLeft', 'ArrowRight', 'ArrowUp', 'ArrowDown', ' ', 'Escape', 'Backspace', 'Tab'];
+  var ended = false;
+
   // Kinds as DomEvent::Kind numbers them.
   function onKey(kind) {
     return function (event) {
+      if (ended) return;
       firstGesture();
       if (dialogOpen()) return;
       events.push({ kind: kind, key: event.key, code: event.code, alt: event.altKey, button: 0, x: 0, y: 0 });
-      // The game owns the keyboard: no scrolling, no browser shortcuts
-      // on the arrows, space or Escape.
-      event.preventDefault();
+      if (gameKeys.indexOf(event.key) >= 0 && !event.ctrlKey && !event.metaKey) event.preventDefault();
     };
   }
   function onButton(kind) {
     return function (event) {
+      if (ended) return;
       firstGesture();
       if (dialogOpen()) return;
       var point = bufferPoint(event);
@@ -124,6 +130,7 @@ Module.tramox = (function () {
       });
     },
     showEnded: function () {
+      ended = true;
       canvas.hidden = true;
       document.getElementById('dialog').hidden = true;
       document.getElementById('ended').hidden = false;
