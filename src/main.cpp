@@ -33,6 +33,14 @@ void StartGraphics() {
     platform::Current().ExitProcess(0);
 }
 
+// The normal end of a run, after the last page: font, context and display
+// mode, then the settings.
+void ShutDown() {
+    if (texter) texter->Unload();
+    CloseOpenGL();
+    GameSettings->SaveSettings();
+}
+
 // Runs pages until a quit request. A finished page is freed as soon as its
 // successor takes over; one queued as the program ends is never run.
 void RunPages() {
@@ -62,11 +70,17 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int) {
     currentPage = new startPage;
     RunPages();
 
-    texter->Unload();
-    CloseOpenGL();
-    GameSettings->SaveSettings();
+    ShutDown();
     ReleaseProgram();
     return 0;
+}
+
+void EndSession() {
+    GameRunning = 0;
+    // The game page hands its camera to the settings when it finishes.
+    if (currentPage) currentPage->Finish();
+    ShutDown();
+    platform::Current().ExitProcess(0);
 }
 
 void ReleaseProgram() {

@@ -4,6 +4,7 @@
 #include "MenuPages/pagelayout.h"
 #include "globals.h"
 #include "platform/platform.h"
+#include "program.h"
 
 namespace {
 // The platform keeps the real window and context; the handles only say
@@ -115,6 +116,10 @@ long WndProc(HWND hwnd, unsigned msg, unsigned long wParam, long lParam) {
             os.QueueMessage(quit);
             return 0;
         }
+        case WM_ENDSESSION:
+            // wParam is zero when the session goes on after all.
+            if (wParam) EndSession();
+            return 0;
         case WM_KEYDOWN:
             if (currentPage) currentPage->KeyDown(static_cast<long>(wParam));
             return 0;

@@ -42,6 +42,7 @@ enum : unsigned {
     WM_ACTIVATE = platform::kMsgActivate,
     WM_CLOSE = platform::kMsgClose,
     WM_QUIT = platform::kMsgQuit,
+    WM_ENDSESSION = platform::kMsgEndSession,
     WM_KEYDOWN = platform::kMsgKeyDown,
     WM_KEYUP = platform::kMsgKeyUp,
     WM_MOUSEMOVE = platform::kMsgMouseMove,

@@ -1131,23 +1131,6 @@ size_t plainEndTagLength(const char *name, const char *s)
     return s[k] == '>' && name[k - 1] != '/' ? k + 1 : 0;
 }
 
-// Adds the pending text run [lpszText, end) to the element, trimmed and decoded; 0 on a bad reference.
-int flushText(XMLNode &node, const char *&lpszText, const char *end, XML *pXML)
-{
-    if (!lpszText) return 1;
-    int cbText = static_cast<int>(end - lpszText);
-    FindEndOfText(lpszText, &cbText);
-    char *text = fromXMLString(lpszText, cbText, pXML);
-    lpszText = nullptr;
-    if (!text) return 0;
-    node.addText_WOSD(text, -1);
-    return 1;
-}
-
-} // namespace
-
-namespace {
-
 // The end of what follows "[" up to the "]" that closes it, passing over quoted literals, comments and
 // processing instructions, which may hold "]"; null when there is none.
 const char *internalSubsetEnd(const char *p)
@@ -1199,204 +1182,306 @@ int XMLNode::ParseClearTag(XML *pXML, const ALLXMLClearTag *pClear)
     return 1;
 }
 
+namespace {
+
+// What one step of an element's parse gives: the parse fails (0) or closes the element (1), as
+// ParseXMLElement returns them, or it goes on; a shortcut may find markup of another shape, which the
+// tokens then read.
+enum XMLParseStep { eStepFailed = 0, eStepClosed = 1, eStepGoOn, eStepOtherShape };
+
+} // namespace
+
+// The parse of one element, from just after its name (or, for the root wrapper, the start of the input).
+// Shortcuts read the commonest shapes of markup whole; the token state machine reads everything else, and
+// reads those shapes the same way. The members are inline, and the loop that calls them is
+// ParseXMLElement's, which holds the state: so it stays in registers (as calls, or with the state behind a
+// pointer, the parse took 4 to 8% more instructions).
+struct XMLElementParser {
+    XMLNode &node;
+    XMLNode::XMLNodeDataTag *d;
+    XML *pXML;
+    Status status;
+    Attrib attrib = eAttribName;
+    const char *lpszText = nullptr; // start of the pending text run, null when none
+    const char *lpszTemp = nullptr; // pending attribute name, between its token and what follows it
+    int cbTemp = 0;
+
+    // shortcuts
+    XMLParseStep readStartTagClose(const char *p);
+    XMLParseStep readQuotedAttribute(const char *p);
+    void skipText();
+    XMLParseStep readPlainStartTag();
+    XMLParseStep readPlainEndTag();
+    // tokens
+    XMLParseStep readToken();
+    XMLParseStep contentToken(const NextToken &token, XMLTokenTypeTag type);
+    XMLParseStep startTagToken(const NextToken &token, int cbToken, XMLTokenTypeTag type);
+    XMLParseStep childStartTokens(const NextToken &tagStart, char isDeclaration);
+    XMLParseStep endTagTokens(const NextToken &tagEnd);
+    // shared by both
+    XMLParseStep child(const char *name, int cbName, char isDeclaration);
+    bool flushText(const char *end);
+    XMLParseStep unexpectedToken()
+    {
+        pXML->error = eXMLErrorUnexpectedToken;
+        return eStepFailed;
+    }
+};
+
 int XMLNode::ParseXMLElement(XML *pXML)
 {
     assert(pXML);
+    XMLElementParser element = {*this, d, pXML, pXML->nFirst ? eOutsideTag : eInsideTag};
+    pXML->nFirst = 0;
+    for (;;) {
+        // the markup in front: by its shortcut when one reads it, else by the next token
+        XMLParseStep step = eStepOtherShape;
+        if (element.status == eOutsideTag) {
+            element.skipText();
+            step = element.readPlainStartTag();
+            if (step == eStepOtherShape) step = element.readPlainEndTag();
+        } else if (element.attrib == eAttribName) { // where a name or the tag's end may come
+            const char *p = pXML->lpXML + pXML->nIndex;
+            while (isXMLWhitespace(*p)) p++;
+            step = element.readStartTagClose(p);
+            if (step == eStepOtherShape) step = element.readQuotedAttribute(p);
+        }
+        if (step == eStepOtherShape) step = element.readToken();
+        if (step != eStepGoOn) return step;
+    }
+}
+
+// ----- shortcuts -----------------------------------------------------------------------------------
+
+// ">" at p, inside a start tag: the tag ends.
+inline XMLParseStep XMLElementParser::readStartTagClose(const char *p)
+{
+    if (*p != '>') return eStepOtherShape;
+    pXML->nIndex = static_cast<int>(p + 1 - pXML->lpXML);
+    status = eOutsideTag;
+    return eStepGoOn;
+}
+
+// name="value" at p, inside a start tag, with a plain name and a value closed by its quote: one attribute.
+// A declaration's last value may end in the "?" of "?>": the tokens read those.
+inline XMLParseStep XMLElementParser::readQuotedAttribute(const char *p)
+{
+    const char *value = nullptr;
+    const char *valueEnd = d->isDeclaration ? nullptr : plainAttributeValueEnd(p, &value);
+    if (!valueEnd) return eStepOtherShape;
+    const char *nameEnd = textTokenEnd(p);
+    pXML->nIndex = static_cast<int>(valueEnd + 1 - pXML->lpXML);
+    char *decoded = fromXMLString(value, static_cast<int>(valueEnd - value), pXML);
+    if (!decoded) return eStepFailed;
+    node.addAttribute_WOSD(copyBytes(p, static_cast<int>(nameEnd - p)), decoded);
+    return eStepGoOn;
+}
+
+// Text between tags, up to the next "<" or the end: every token in it would only extend the text run.
+inline void XMLElementParser::skipText()
+{
+    const char *p = pXML->lpXML + pXML->nIndex;
+    while (isXMLWhitespace(*p)) p++;
+    if (*p && *p != '<') {
+        if (!lpszText) lpszText = p;
+        for (unsigned char c; (c = static_cast<unsigned char>(*p)) && c != '<';) p += c < 0x80 ? 1 : charLength(p, 4);
+    }
+    pXML->nIndex = static_cast<int>(p - pXML->lpXML);
+}
+
+// "<name" where the name starts with a letter that opens no clear section: a child starts.
+inline XMLParseStep XMLElementParser::readPlainStartTag()
+{
+    const char *p = pXML->lpXML + pXML->nIndex;
+    if (p[0] != '<' || !startsPlainName(p[1])) return eStepOtherShape;
+    pXML->nIndex++;
+    if (!flushText(p)) return eStepFailed;
+    const char *end = textTokenEnd(p + 1);
+    pXML->nIndex = static_cast<int>(end - pXML->lpXML) + (*end && isXMLWhitespace(*end));
+    return child(p + 1, static_cast<int>(end - p - 1), 0);
+}
+
+// "</name>" with this element's name written as in its start tag: the element ends.
+inline XMLParseStep XMLElementParser::readPlainEndTag()
+{
+    const char *p = pXML->lpXML + pXML->nIndex;
+    const size_t length = p[0] == '<' && p[1] == '/' ? plainEndTagLength(d->lpszName, p + 2) : 0;
+    if (!length) return eStepOtherShape;
+    pXML->nIndex += 2;
+    if (!flushText(p)) return eStepFailed;
+    pXML->nIndex += static_cast<int>(length);
+    exactMemory(d);
+    return eStepClosed;
+}
+
+// ----- the token state machine -------------------------------------------------------------------
+
+inline XMLParseStep XMLElementParser::readToken()
+{
     int cbToken;
     XMLTokenTypeTag type;
-    const char *lpszTemp = nullptr;
-    int cbTemp = 0;
-    const char *lpszText = nullptr;
-    Status status = eInsideTag;
-    Attrib attrib = eAttribName;
-    const char *attributeValue = nullptr; // where a value read at once starts
-    if (pXML->nFirst) {
-        pXML->nFirst = 0;
-        status = eOutsideTag;
+    const NextToken token = GetNextToken(pXML, &cbToken, &type);
+    if (type == eTokenError) { // the end of the input; a pending text run is dropped
+        if (!d->isDeclaration && d->pParent) {
+            pXML->error = eXMLErrorMissingEndTag;
+            pXML->nIndexMissigEndTag = pXML->nIndex;
+        }
+        return eStepFailed;
     }
-    // Adds the child named by the cb bytes at name and parses it: 0 or 1 when this element's parse ends
-    // with that result, -1 when it goes on.
-    const auto parseChild = [&](const char *name, int cb, char isDecl) {
-        if (pXML->nDepth >= XML_MAX_NESTING) {
-            pXML->error = eXMLErrorNestingTooDeep;
-            return 0;
-        }
-        XMLNode pNew = addChild_WOSD(copyBytes(name, cb), isDecl, -1);
-        pXML->nDepth++;
-        const int closed = pNew.ParseXMLElement(pXML);
-        pXML->nDepth--;
-        if (!closed) return 0;
-        if (pXML->cbEndTag) {
-            if (!d->lpszName) {
-                pXML->error = eXMLErrorUnmatchedEndTag;
-                return 0;
-            }
-            if (!myTagCompare(d->lpszName, pXML->lpEndTag)) pXML->cbEndTag = 0;
-            return 1;
-        }
-        return -1;
-    };
-    for (;;) {
-        // Inside a tag, where a name or the tag's end may come: ">" ends the tag, and name="value" (a
-        // plain name, a quoted value) is one attribute; the tokens they give, read at once.
-        if (status == eInsideTag && attrib == eAttribName) {
-            const char *p = pXML->lpXML + pXML->nIndex;
-            while (isXMLWhitespace(*p)) p++;
-            if (*p == '>') {
-                pXML->nIndex = static_cast<int>(p + 1 - pXML->lpXML);
-                status = eOutsideTag;
-            } else if (const char *valueEnd = d->isDeclaration ? nullptr : plainAttributeValueEnd(p, &attributeValue)) {
-                const char *nameEnd = textTokenEnd(p);
-                pXML->nIndex = static_cast<int>(valueEnd + 1 - pXML->lpXML);
-                char *decoded = fromXMLString(attributeValue, static_cast<int>(valueEnd - attributeValue), pXML);
-                if (!decoded) return 0;
-                addAttribute_WOSD(copyBytes(p, static_cast<int>(nameEnd - p)), decoded);
-                continue;
-            }
-        }
-        // Between tags every token up to the next "<" only extends the text run: skip to it in one go.
-        if (status == eOutsideTag) {
-            const char *p = pXML->lpXML + pXML->nIndex;
-            while (isXMLWhitespace(*p)) p++;
-            if (*p && *p != '<') {
-                if (!lpszText) lpszText = p;
-                for (unsigned char c; (c = static_cast<unsigned char>(*p)) && c != '<';)
-                    p += c < 0x80 ? 1 : charLength(p, 4);
-            }
-            pXML->nIndex = static_cast<int>(p - pXML->lpXML);
-            // "<name" where the name starts with a letter that opens no clear section: the two tokens at once.
-            if (p[0] == '<' && startsPlainName(p[1])) {
-                pXML->nIndex++;
-                if (!flushText(*this, lpszText, p, pXML)) return 0;
-                const char *end = textTokenEnd(p + 1);
-                pXML->nIndex = static_cast<int>(end - pXML->lpXML) + (*end && isXMLWhitespace(*end));
-                const int ended = parseChild(p + 1, static_cast<int>(end - p - 1), 0);
-                if (ended >= 0) return ended;
-                continue;
-            }
-            // "</name>" written as in the start tag ends this element: the three tokens it gives, read at once.
-            const size_t endTag = p[0] == '<' && p[1] == '/' ? plainEndTagLength(d->lpszName, p + 2) : 0;
-            if (endTag) {
-                pXML->nIndex += 2;
-                if (!flushText(*this, lpszText, p, pXML)) return 0;
-                pXML->nIndex += static_cast<int>(endTag);
-                exactMemory(d);
-                return 1;
-            }
-        }
-        NextToken token = GetNextToken(pXML, &cbToken, &type);
-        if (type == eTokenError) {
-            if (!d->isDeclaration && d->pParent) {
-                pXML->error = eXMLErrorMissingEndTag;
-                pXML->nIndexMissigEndTag = pXML->nIndex;
-            }
-            return 0;
-        }
-        if (status == eOutsideTag) {
-            switch (type) {
-            case eTokenText:
-            case eTokenQuotedText:
-            case eTokenCloseTag:
-            case eTokenEquals:
-            case eTokenShortHandClose:
-                if (!lpszText) lpszText = token.pStr;
-                break;
-            case eTokenTagStart:
-            case eTokenDeclaration: {
-                if (!flushText(*this, lpszText, token.pStr, pXML)) return 0;
-                const char isDecl = type == eTokenDeclaration;
-                token = GetNextToken(pXML, &cbToken, &type);
-                if (type != eTokenText) {
-                    pXML->error = eXMLErrorMissingTagName;
-                    return 0;
-                }
-                if (isDecl && cbToken > 1 && token.pStr[cbToken - 1] == '?') cbToken--; // "<?name?>"
-                const int ended = parseChild(token.pStr, cbToken, isDecl);
-                if (ended >= 0) return ended;
-                break;
-            }
-            case eTokenTagEnd:
-                if (!flushText(*this, lpszText, token.pStr, pXML)) return 0;
-                token = GetNextToken(pXML, &cbTemp, &type);
-                lpszTemp = token.pStr;
-                if (type == eTokenText) GetNextToken(pXML, &cbToken, &type);
-                else type = eTokenError;
-                if (type != eTokenCloseTag) {
-                    pXML->error = eXMLErrorMissingEndTagName;
-                    return 0;
-                }
-                if (myTagCompare(d->lpszName, lpszTemp)) {
-                    pXML->error = eXMLErrorMissingEndTag;
-                    pXML->nIndexMissigEndTag = pXML->nIndex;
-                    pXML->lpEndTag = lpszTemp;
-                    pXML->cbEndTag = cbTemp;
-                }
-                exactMemory(d);
-                return 1;
-            case eTokenClear:
-                // decoded like any other run: a following comment must not change the text before it
-                if (!flushText(*this, lpszText, token.pStr, pXML)) return 0;
-                if (!ParseClearTag(pXML, token.pClr)) return 0;
-                break;
-            case eTokenError: break;
-            }
-            continue;
-        }
-        switch (attrib) {
-        case eAttribName:
-            if (type == eTokenText) {
-                lpszTemp = token.pStr;
-                cbTemp = cbToken;
-                attrib = eAttribEquals;
-            } else if (type == eTokenCloseTag) {
-                status = eOutsideTag;
-            } else if (type == eTokenShortHandClose) {
-                exactMemory(d);
-                return 1;
-            } else {
-                pXML->error = eXMLErrorUnexpectedToken;
-                return 0;
-            }
-            break;
-        case eAttribEquals:
-            if (type == eTokenText) {
-                addAttribute_WOSD(copyBytes(lpszTemp, cbTemp), nullptr);
-                lpszTemp = token.pStr;
-                cbTemp = cbToken;
-            } else if (type == eTokenCloseTag || type == eTokenShortHandClose) {
-                if (d->isDeclaration && lpszTemp[cbTemp - 1] == '?') cbTemp--;
-                if (cbTemp) addAttribute_WOSD(copyBytes(lpszTemp, cbTemp), nullptr);
-                if (type == eTokenShortHandClose) {
-                    exactMemory(d);
-                    return 1;
-                }
-                status = eOutsideTag;
-            } else if (type == eTokenEquals) {
-                attrib = eAttribValue;
-            } else {
-                pXML->error = eXMLErrorUnexpectedToken;
-                return 0;
-            }
-            break;
-        case eAttribValue:
-            if (type == eTokenText || type == eTokenQuotedText) {
-                const char *value = token.pStr;
-                if (d->isDeclaration && cbToken > 0 && value[cbToken - 1] == '?') cbToken--;
-                if (type == eTokenQuotedText) {
-                    value++;
-                    cbToken -= 2;
-                }
-                char *decoded = fromXMLString(value, cbToken, pXML);
-                if (!decoded) return 0;
-                addAttribute_WOSD(copyBytes(lpszTemp, cbTemp), decoded);
-                attrib = eAttribName;
-            } else {
-                pXML->error = eXMLErrorUnexpectedToken;
-                return 0;
-            }
-            break;
-        }
+    return status == eOutsideTag ? contentToken(token, type) : startTagToken(token, cbToken, type);
+}
+
+// A token between tags.
+inline XMLParseStep XMLElementParser::contentToken(const NextToken &token, XMLTokenTypeTag type)
+{
+    switch (type) {
+    case eTokenText:
+    case eTokenQuotedText:
+    case eTokenCloseTag:
+    case eTokenEquals:
+    case eTokenShortHandClose:
+        if (!lpszText) lpszText = token.pStr;
+        return eStepGoOn;
+    case eTokenTagStart:
+    case eTokenDeclaration: return childStartTokens(token, type == eTokenDeclaration);
+    case eTokenTagEnd: return endTagTokens(token);
+    case eTokenClear:
+        // decoded like any other run: a following comment must not change the text before it
+        if (!flushText(token.pStr)) return eStepFailed;
+        return node.ParseClearTag(pXML, token.pClr) ? eStepGoOn : eStepFailed;
+    case eTokenError: break;
     }
+    return eStepGoOn;
+}
+
+// A token inside a start tag, after its name: attributes as name, name=value or name="value".
+inline XMLParseStep XMLElementParser::startTagToken(const NextToken &token, int cbToken, XMLTokenTypeTag type)
+{
+    switch (attrib) {
+    case eAttribName:
+        if (type == eTokenText) {
+            lpszTemp = token.pStr;
+            cbTemp = cbToken;
+            attrib = eAttribEquals;
+        } else if (type == eTokenCloseTag) {
+            status = eOutsideTag;
+        } else if (type == eTokenShortHandClose) {
+            exactMemory(d);
+            return eStepClosed;
+        } else {
+            return unexpectedToken();
+        }
+        return eStepGoOn;
+    case eAttribEquals:
+        if (type == eTokenText) { // the name before it has no value
+            node.addAttribute_WOSD(copyBytes(lpszTemp, cbTemp), nullptr);
+            lpszTemp = token.pStr;
+            cbTemp = cbToken;
+        } else if (type == eTokenCloseTag || type == eTokenShortHandClose) {
+            if (d->isDeclaration && lpszTemp[cbTemp - 1] == '?') cbTemp--;
+            if (cbTemp) node.addAttribute_WOSD(copyBytes(lpszTemp, cbTemp), nullptr);
+            if (type == eTokenShortHandClose) {
+                exactMemory(d);
+                return eStepClosed;
+            }
+            status = eOutsideTag;
+        } else if (type == eTokenEquals) {
+            attrib = eAttribValue;
+        } else {
+            return unexpectedToken();
+        }
+        return eStepGoOn;
+    case eAttribValue: {
+        if (type != eTokenText && type != eTokenQuotedText) return unexpectedToken();
+        const char *value = token.pStr;
+        if (d->isDeclaration && cbToken > 0 && value[cbToken - 1] == '?') cbToken--;
+        if (type == eTokenQuotedText) {
+            value++;
+            cbToken -= 2;
+        }
+        char *decoded = fromXMLString(value, cbToken, pXML);
+        if (!decoded) return eStepFailed;
+        node.addAttribute_WOSD(copyBytes(lpszTemp, cbTemp), decoded);
+        attrib = eAttribName;
+        return eStepGoOn;
+    }
+    }
+    return eStepGoOn;
+}
+
+// "<" or "<?" read: the name follows, then the child's content.
+inline XMLParseStep XMLElementParser::childStartTokens(const NextToken &tagStart, char isDeclaration)
+{
+    if (!flushText(tagStart.pStr)) return eStepFailed;
+    int cbName;
+    XMLTokenTypeTag type;
+    const NextToken name = GetNextToken(pXML, &cbName, &type);
+    if (type != eTokenText) {
+        pXML->error = eXMLErrorMissingTagName;
+        return eStepFailed;
+    }
+    if (isDeclaration && cbName > 1 && name.pStr[cbName - 1] == '?') cbName--; // "<?name?>"
+    return child(name.pStr, cbName, isDeclaration);
+}
+
+// "</" read: a name and ">" follow. The element ends; a name not its own waits for the enclosing elements.
+inline XMLParseStep XMLElementParser::endTagTokens(const NextToken &tagEnd)
+{
+    if (!flushText(tagEnd.pStr)) return eStepFailed;
+    int cbName, cbClose;
+    XMLTokenTypeTag type;
+    const char *name = GetNextToken(pXML, &cbName, &type).pStr;
+    if (type == eTokenText) GetNextToken(pXML, &cbClose, &type);
+    else type = eTokenError;
+    if (type != eTokenCloseTag) {
+        pXML->error = eXMLErrorMissingEndTagName;
+        return eStepFailed;
+    }
+    if (myTagCompare(d->lpszName, name)) {
+        pXML->error = eXMLErrorMissingEndTag;
+        pXML->nIndexMissigEndTag = pXML->nIndex;
+        pXML->lpEndTag = name;
+        pXML->cbEndTag = cbName;
+    }
+    exactMemory(d);
+    return eStepClosed;
+}
+
+// ----- shared by shortcuts and tokens ---------------------------------------------------------------
+
+// Adds the child named by the cbName bytes at name and parses it. An end tag that closed the child without
+// naming it ends this element too, and is used up here when it names this element.
+inline XMLParseStep XMLElementParser::child(const char *name, int cbName, char isDeclaration)
+{
+    if (pXML->nDepth >= XML_MAX_NESTING) {
+        pXML->error = eXMLErrorNestingTooDeep;
+        return eStepFailed;
+    }
+    XMLNode pNew = node.addChild_WOSD(copyBytes(name, cbName), isDeclaration, -1);
+    pXML->nDepth++;
+    const int closed = pNew.ParseXMLElement(pXML);
+    pXML->nDepth--;
+    if (!closed) return eStepFailed;
+    if (!pXML->cbEndTag) return eStepGoOn;
+    if (!d->lpszName) {
+        pXML->error = eXMLErrorUnmatchedEndTag;
+        return eStepFailed;
+    }
+    if (!myTagCompare(d->lpszName, pXML->lpEndTag)) pXML->cbEndTag = 0;
+    return eStepClosed;
+}
+
+// Adds the pending text run, up to end, to the element, trimmed and decoded; false on a bad reference.
+inline bool XMLElementParser::flushText(const char *end)
+{
+    if (!lpszText) return true;
+    int cbText = static_cast<int>(end - lpszText);
+    FindEndOfText(lpszText, &cbText);
+    char *text = fromXMLString(lpszText, cbText, pXML);
+    lpszText = nullptr;
+    if (!text) return false;
+    node.addText_WOSD(text, -1);
+    return true;
 }
 
 XMLNode XMLNode::parseString(const char *lpszXML, const char *tag, XMLResults *pResults)
@@ -1832,95 +1917,103 @@ namespace {
 
 bool isNonEmpty(const char *s) { return s && *s; }
 
+// "<name" and the attributes, then what ends the start tag: "?>" for a declaration, ">" before content,
+// nothing before the "/>" of an element without content.
+void writeStartTag(const XMLNode::XMLNodeDataTag *pEntry, size_t cbElement, bool hasContent, XMLWriterOutput &out,
+                   int nFormat)
+{
+    if (nFormat >= 0) out.tabs(nFormat);
+    out.put('<');
+    if (pEntry->isDeclaration) out.put('?');
+    out.put(pEntry->lpszName, cbElement);
+    out.put(' ');
+    bool wroteAttribute = false;
+    for (int i = 0; i < pEntry->nAttribute; i++) {
+        const XMLAttribute &attribute = pEntry->pAttribute[i];
+        if (!isNonEmpty(attribute.lpszName)) continue;
+        wroteAttribute = true;
+        out.put(attribute.lpszName);
+        if (attribute.lpszValue) {
+            out.put("=\"", 2);
+            out.escaped(attribute.lpszValue);
+            out.put('"');
+        }
+        out.put(' ');
+    }
+    if (pEntry->isDeclaration) {
+        // "<?xml?>" would read back as a name "xml?": without attributes the space after the name stays.
+        if (wroteAttribute)
+            out.replaceLast('?');
+        else
+            out.put('?');
+        out.put('>');
+        out.lineEnd(nFormat);
+    } else if (hasContent) {
+        out.replaceLast('>');
+        out.lineEnd(nFormat);
+    } else {
+        out.takeBackLast(); // the space; "/>" follows in the end tag
+    }
+}
+
+// A text of an element written at level nFormat, on a line of its own one level deeper.
+void writeText(const char *text, XMLWriterOutput &out, int nFormat)
+{
+    if (!isNonEmpty(text)) return;
+    if (nFormat >= 0) out.tabs(nFormat + 1);
+    out.escaped(text, true);
+    out.lineEnd(nFormat);
+}
+
+// A clear section, its value as it is between its delimiters.
+void writeClear(const XMLClear &clear, XMLWriterOutput &out, int nFormat)
+{
+    if (isNonEmpty(clear.lpszOpenTag)) {
+        if (nFormat >= 0) out.tabs(nFormat + 1);
+        out.put(clear.lpszOpenTag);
+    }
+    if (isNonEmpty(clear.lpszValue)) out.put(clear.lpszValue);
+    if (isNonEmpty(clear.lpszCloseTag)) out.put(clear.lpszCloseTag);
+    out.lineEnd(nFormat);
+}
+
+// "</name>" after content, "/>" without.
+void writeEndTag(const XMLNode::XMLNodeDataTag *pEntry, size_t cbElement, bool hasContent, XMLWriterOutput &out,
+                 int nFormat)
+{
+    if (hasContent) {
+        if (nFormat >= 0) out.tabs(nFormat);
+        out.put("</", 2);
+        out.put(pEntry->lpszName, cbElement);
+        out.put('>');
+    } else {
+        out.put("/>", 2);
+    }
+    out.lineEnd(nFormat);
+}
+
 } // namespace
 
+// The element at level nFormat (-1: unformatted). A node without a name (the parser's wrapper) writes only
+// its content, its children at its own level; a declaration has no end tag, and its content follows it.
 void XMLNode::CreateXMLStringR(const XMLNodeDataTag *pEntry, XMLWriterOutput &out, int nFormat)
 {
-    const bool formatted = nFormat >= 0;
     const int nElementI = pEntry->nChild + pEntry->nText + pEntry->nClear;
     const size_t cbElement = pEntry->lpszName ? strlen(pEntry->lpszName) : 0;
-
-    if (cbElement) {
-        if (formatted) out.tabs(nFormat);
-        out.put('<');
-        if (pEntry->isDeclaration) out.put('?');
-        out.put(pEntry->lpszName, cbElement);
-        out.put(' ');
-        bool wroteAttribute = false;
-        for (int i = 0; i < pEntry->nAttribute; i++) {
-            const XMLAttribute &attribute = pEntry->pAttribute[i];
-            if (!isNonEmpty(attribute.lpszName)) continue;
-            wroteAttribute = true;
-            out.put(attribute.lpszName);
-            if (attribute.lpszValue) {
-                out.put("=\"", 2);
-                out.escaped(attribute.lpszValue);
-                out.put('"');
-            }
-            out.put(' ');
-        }
-        if (pEntry->isDeclaration) {
-            // "<?xml?>" would read back as a name "xml?": without attributes
-            // the space after the name stays.
-            if (wroteAttribute)
-                out.replaceLast('?');
-            else
-                out.put('?');
-            out.put('>');
-            out.lineEnd(nFormat);
-        } else if (nElementI > 0) {
-            out.replaceLast('>');
-            out.lineEnd(nFormat);
-        } else {
-            out.takeBackLast(); // the space; "/>" follows below
-        }
-    }
-
+    if (cbElement) writeStartTag(pEntry, cbElement, nElementI > 0, out, nFormat);
     int contentLevel = -1;
-    if (formatted) contentLevel = (cbElement && !pEntry->isDeclaration) ? nFormat + 1 : nFormat;
-
+    if (nFormat >= 0) contentLevel = (cbElement && !pEntry->isDeclaration) ? nFormat + 1 : nFormat;
     for (int i = 0; i < nElementI; i++) {
         const int entry = pEntry->pOrder[i];
         const int index = entry >> 2;
-        switch (entry & 3) {
-        case eNodeText: {
-            const char *text = pEntry->pText[index];
-            if (!isNonEmpty(text)) break;
-            if (formatted) out.tabs(nFormat + 1);
-            out.escaped(text, true);
-            out.lineEnd(nFormat);
-            break;
-        }
-        case eNodeClear: {
-            const XMLClear &clear = pEntry->pClear[index];
-            if (isNonEmpty(clear.lpszOpenTag)) {
-                if (formatted) out.tabs(nFormat + 1);
-                out.put(clear.lpszOpenTag);
-            }
-            if (isNonEmpty(clear.lpszValue)) out.put(clear.lpszValue);
-            if (isNonEmpty(clear.lpszCloseTag)) out.put(clear.lpszCloseTag);
-            out.lineEnd(nFormat);
-            break;
-        }
-        case eNodeChild:
-            CreateXMLStringR(pEntry->pChild[index].d, out, contentLevel);
-            break;
-        default:
-            break;
+        switch (entryType(entry)) {
+        case eNodeText: writeText(pEntry->pText[index], out, nFormat); break;
+        case eNodeClear: writeClear(pEntry->pClear[index], out, nFormat); break;
+        case eNodeChild: CreateXMLStringR(pEntry->pChild[index].d, out, contentLevel); break;
+        default: break;
         }
     }
-
-    if (cbElement && !pEntry->isDeclaration) {
-        if (nElementI > 0) {
-            if (formatted) out.tabs(nFormat);
-            out.put("</", 2);
-            out.put(pEntry->lpszName, cbElement);
-            out.put('>');
-        } else {
-            out.put("/>", 2);
-        }
-        out.lineEnd(nFormat);
-    }
+    if (cbElement && !pEntry->isDeclaration) writeEndTag(pEntry, cbElement, nElementI > 0, out, nFormat);
 }
 
 char *XMLNode::createXMLString(int nFormat, int *pnSize) const

@@ -108,6 +108,7 @@ enum { XML_MAX_NESTING = 1000 };
 
 struct XMLNodeContents;
 struct XML;            // parser state, internal
+struct XMLElementParser; // one element's parse, internal
 struct XMLArena;       // memory blocks of one parsed document, internal
 struct ALLXMLClearTag; // row of the clear-section table, internal
 struct XMLWriterOutput; // the writer's growing text, internal
@@ -339,6 +340,7 @@ private:
     static void CreateXMLStringR(const XMLNodeDataTag *pEntry, XMLWriterOutput &out, int nFormat);
 
     friend void detachFromParent(XMLNodeDataTag *d);
+    friend struct XMLElementParser;
 };
 
 /// One item of a node as enumContents gives it; only the member named by type is meaningful.

@@ -1,38 +1,41 @@
 #!/usr/bin/env bash
-# Builds the Windows installer from a Windows game folder (tramox.exe and
-# its data folders) with makensis: every file of the folder is installed and
-# removed again by the uninstaller. The installer is a program of the game's
-# own architecture (x86_64 or i686).
+# Builds the Windows installer with makensis from a Windows game folder and
+# the list of its files the game needs (one a line, relative to the folder,
+# the list the zip is made from): the installer installs exactly those and
+# its uninstaller removes them again. The installer is a program of the
+# game's own architecture (x86_64 or i686) and shows the game's icon.
 #
-# usage: make_installer.sh GAME_DIR VERSION OUT_FILE ARCH
+# usage: make_installer.sh GAME_DIR FILE_LIST ICON VERSION OUT_FILE ARCH
 set -euo pipefail
-game_dir=$(cd "$1" && pwd) version=$2 out=$3
-case $4 in
+game_dir=$(cd "$1" && pwd) list=$2 icon=$(realpath "$3") version=$4 out=$5
+case $6 in
   x86_64) target=amd64-unicode ;;
   i686) target=x86-unicode ;;
-  *) echo "make_installer: unknown architecture $4" >&2; exit 2 ;;
+  *) echo "make_installer: unknown architecture $6" >&2; exit 2 ;;
 esac
 here=$(cd "$(dirname "$0")" && pwd)
-[ -f "$game_dir/tramox.exe" ] || { echo "make_installer: no tramox.exe in $game_dir" >&2; exit 1; }
 
 files=$(mktemp "${TMPDIR:-/tmp}/tramox-nsis-XXXXXX.nsh")
 trap 'rm -f "$files"' EXIT
-# "./Maps/Level1.map" as the installed path "$INSTDIR\Maps\Level1.map".
-installed() { local p=${1#.}; echo "\$INSTDIR${p//\//\\}"; }
-listed() { (cd "$game_dir" && find . "$@" ! -name Settings.xml | LC_ALL=C sort "${order[@]}"); }
+windows() { echo "${1//\//\\}"; }
+folders() { sed -n 's|/[^/]*$||p' "$list" | LC_ALL=C sort -u; }
 {
-  order=()
   echo '!macro InstallGameFiles'
-  listed -type d | while read -r dir; do
-    echo "  SetOutPath \"$(installed "$dir")\""
-    listed -path "$dir/*" -prune -type f | while read -r file; do echo "  File \"$game_dir/${file#./}\""; done
+  # Files at the top first, then each folder's.
+  echo '  SetOutPath "$INSTDIR"'
+  while read -r file; do
+    [ -f "$game_dir/$file" ] || { echo "make_installer: $game_dir/$file is missing" >&2; exit 1; }
+    [[ $file == */* ]] || echo "  File \"$game_dir/$file\""
+  done <"$list"
+  folders | while read -r dir; do
+    echo "  SetOutPath \"\$INSTDIR\\$(windows "$dir")\""
+    grep "^$dir/[^/]*\$" "$list" | while read -r file; do echo "  File \"$game_dir/$file\""; done
   done
   echo '!macroend'
   echo '!macro RemoveGameFiles'
-  listed -type f | while read -r file; do echo "  Delete \"$(installed "$file")\""; done
-  order=(-r)
-  listed -mindepth 1 -type d | while read -r dir; do echo "  RMDir \"$(installed "$dir")\""; done
+  while read -r file; do echo "  Delete \"\$INSTDIR\\$(windows "$file")\""; done <"$list"
+  folders | LC_ALL=C sort -r | while read -r dir; do echo "  RMDir \"\$INSTDIR\\$(windows "$dir")\""; done
   echo '!macroend'
 } >"$files"
-makensis -V2 -DGAME_DIR="$game_dir" -DVERSION="$version" -DOUT_FILE="$(realpath -m "$out")" -DFILES="$files" -DTARGET="$target" \
-  "$here/tramox.nsi"
+makensis -V2 -DVERSION="$version" -DOUT_FILE="$(realpath -m "$out")" -DFILES="$files" -DTARGET="$target" \
+  -DICON="$icon" "$here/tramox.nsi"

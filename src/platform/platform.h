@@ -22,6 +22,7 @@ enum : unsigned {
     kMsgActivate = 0x0006,
     kMsgClose = 0x0010,
     kMsgQuit = 0x0012,
+    kMsgEndSession = 0x0016,
     kMsgKeyDown = 0x0100,
     kMsgKeyUp = 0x0101,
     kMsgMouseMove = 0x0200,

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "settings_support.h"
+#include "Engine/engine.h"
 #include "MenuPages/mainpage.h"
 #include "MenuPages/optionspage.h"
 #include "MenuPages/startpage.h"
@@ -106,6 +107,41 @@ TEST(ProgramTest, LosingAndRegainingActivation) {
               }),
               0);
     EXPECT_EQ(seen, (std::vector<std::pair<bool, int>>{{false, 320}, {true, 640}, {false, 320}}));
+}
+
+// The end of the session (log-off, shutdown) during a level saves what a quit
+// after leaving the level saves, the camera moved in the level included;
+// the system ends the process once the message is handled, so the exit
+// comes before the program could go on. An ending called off changes nothing.
+TEST(ProgramTest, SessionEndSavesAsAQuitDoes) {
+    enum Ending { kQuit, kEndSession, kEndCalledOff };
+    std::string saved[3];
+    for (Ending ending : {kQuit, kEndSession, kEndCalledOff}) {
+        SCOPED_TRACE(ending);
+        ScopedGameDir dir;
+        HeadlessPlatform os;
+        int framesAfterEnd = 0;
+        bool played = false, ended = false;
+        EXPECT_EQ(RunScripted(os, [&](HeadlessPlatform& p, int calls) {
+                      if (ended) ++framesAfterEnd;
+                      if (Showing<MainPage>()) ClickInside(p, played ? kQuitButton : kPlayButton);
+                      if (!Showing<Engine>()) return;
+                      played = true;
+                      if (calls == 0) p.PostKeyDown('Q');
+                      if (calls == 1 && ending != kQuit) {
+                          p.Post({WM_ENDSESSION, ending == kEndSession ? 1ul : 0ul, 0});
+                          ended = ending == kEndSession;
+                      } else if (calls >= 1) {
+                          p.PostKeyDown(VK_ESCAPE);
+                      }
+                  }),
+                  0);
+        EXPECT_EQ(framesAfterEnd, 0);
+        saved[ending] = dir.Read("Settings.xml");
+    }
+    EXPECT_NE(saved[kQuit], SettingsFile({640, 480, 32, 2048, 45, 0}));
+    EXPECT_EQ(saved[kEndSession], saved[kQuit]);
+    EXPECT_EQ(saved[kEndCalledOff], saved[kQuit]);
 }
 
 // A display whose window or pixel format fails a number of times, noting

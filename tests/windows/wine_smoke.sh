@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
 # The Windows game under Wine on a virtual X server, each run in a temporary
 # game folder:
-#  - it reaches its menu, the play button starts level 1 (the red head and
-#    the blue food are on the screen), Escape brings the menu back, the
-#    options page takes a screen size and a colour depth, the quit button
-#    ends it with status 0; the Linux game, given the same clicks, writes the
-#    same Settings.xml bytes;
+#  - started by its full path from another folder, it reaches its menu, the
+#    play button starts level 1 (the red head and the blue food are on the
+#    screen), Escape brings the menu back, the options page takes a screen
+#    size and a colour depth, the quit button ends it with status 0, and
+#    Settings.xml lands beside tramox.exe; the Linux game, given the same
+#    clicks, writes the same Settings.xml bytes;
 #  - a display mode the screen refuses brings up the start-up message box; a
-#    key dismisses it and the game runs in the desktop mode, which it saves.
+#    key dismisses it and the game runs in the desktop mode, which it saves,
+#    even while another program holds Settings.xml for a moment;
+#  - a level map that cannot be loaded brings up a message box while the
+#    game stays shown; a key returns to the menu; the end of the session
+#    then saves the settings before the system ends the process.
 #
 # usage: wine_smoke.sh WINDOWS_GAME_DIR WINE_PROBE_EXE SCREEN_CHECK BUTTON_POINT LINUX_TRAMOX
 set -euo pipefail
@@ -57,6 +62,24 @@ new_run() {
 start() {
   (cd "$run" && exec "$@" > "$run/game.log" 2>&1) &
   pid=$!
+}
+# Started by its full path from a folder that is not its own.
+start_elsewhere() {
+  mkdir -p "$work/elsewhere"
+  (cd "$work/elsewhere" && exec wine "$run/tramox.exe" > "$run/game.log" 2>&1) &
+  pid=$!
+}
+# Dismisses the message box with this caption by key. On a busy machine the
+# box can show before it has the keyboard, so the key goes again while the
+# box stays.
+dismiss_box() {
+  local attempt
+  for attempt in 1 2 3 4 5; do
+    xdotool key Return
+    sleep 1
+    wine "$probe" box "$1" 1 > /dev/null 2>&1 || return 0
+  done
+  fail "five key presses left the message box up"
 }
 wait_for_picture() {
   local deadline=$((SECONDS + 60))
@@ -114,9 +137,11 @@ play_and_choose_options() {
 }
 
 new_run windows
-start wine tramox.exe
+start_elsewhere
 play_and_choose_options
-log "played level 1, chose options, quit with status 0"
+[ -f "$run/Settings.xml" ] && [ ! -e "$work/elsewhere/Settings.xml" ] ||
+  fail "Settings.xml is not beside tramox.exe: $(ls "$run" "$work/elsewhere")"
+log "started from another folder: played level 1, chose options, quit with status 0"
 wineserver -k || true
 
 # A mode the virtual desktop does not have.
@@ -125,24 +150,52 @@ printf '<Settings><ScreenWidth>801</ScreenWidth><ScreenHeight>600</ScreenHeight>
 start wine tramox.exe
 text=$(wine "$probe" box "Tramox Error" 60 2>/dev/null | tr -d '\r') || fail "no message box with the caption \"Tramox Error\""
 [ "$text" = "Failed to init graphics. Trying default settings." ] || fail "the message box says \"$text\""
-# A key dismisses it. On a busy machine the box can show before it has the
-# keyboard, so the key goes again while the box stays.
-for attempt in 1 2 3 4 5; do
-  xdotool key Return
-  sleep 1
-  wine "$probe" box "Tramox Error" 1 > /dev/null 2>&1 || break
-  [ "$attempt" -lt 5 ] || fail "five key presses left the message box up"
-done
+dismiss_box "Tramox Error"
 wait_for_picture
 mode=$(wine "$probe" mode 2>/dev/null | tr -d '\r')
 [ "$mode" = "${width}x${height}x32 ${width}x${height}" ] || fail "after the message box: mode and window \"$mode\""
 sleep 3
 screenshot menu
+# A scanner holds the settings file when the game saves it on the way out.
+(cd "$run" && exec wine "$probe" lock Settings.xml 2 > "$run/lock.log" 2>&1) &
+locker=$!
+until grep -q locked "$run/lock.log"; do
+  kill -0 "$locker" 2>/dev/null || fail "the probe could not hold Settings.xml"
+  sleep 0.1
+done
 click quit
 expect_exit_status_0
+wait "$locker" || true
 grep -q "<ScreenWidth>${width}</ScreenWidth><ScreenHeight>${height}</ScreenHeight>" "$run/Settings.xml" ||
   fail "the desktop mode was not saved: $(cat "$run/Settings.xml")"
-log "refused mode: message box, desktop mode, saved"
+log "refused mode: message box, desktop mode, saved past a held file"
+wineserver -k || true
+
+# A first level whose map cannot be loaded, from a fresh folder.
+new_run broken
+rm "$run/Maps"
+cp -r "$win_game/Maps" "$run/Maps"
+echo '<Map><Row>' > "$run/Maps/Level1.map"
+start wine tramox.exe
+wait_for_picture
+sleep 3
+screenshot menu
+click play
+text=$(wine "$probe" box "Tramox Error" 60 2>/dev/null | tr -d '\r') || fail "no message box for the broken map"
+[[ "$text" == "Cannot load the map"* ]] || fail "the message box says \"$text\""
+window=$(wine "$probe" window 2>/dev/null | tr -d '\r')
+[ "$window" = shown ] || fail "with the message box up the game window is \"$window\""
+dismiss_box "Tramox Error"
+sleep 1
+screenshot menu-again
+cmp -s "$run/menu.ppm" "$run/menu-again.ppm" || fail "the menu did not come back after the message box"
+log "broken map: message box over the shown game, then the menu"
+[ ! -e "$run/Settings.xml" ] || fail "Settings.xml was written before the end"
+answer=$(wine "$probe" endsession 2>/dev/null | tr -d '\r') || fail "no game window to end the session for"
+[ "$answer" = "may end" ] || fail "the game answered \"$answer\" to the end of the session"
+expect_exit_status_0
+[ -s "$run/Settings.xml" ] || fail "the end of the session left no Settings.xml"
+log "session end: settings saved, status 0"
 wineserver -k || true
 
 new_run linux

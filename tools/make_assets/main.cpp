@@ -2,11 +2,13 @@
 //
 //   make_assets OUT_DIR [--preview PREVIEW_DIR]
 //   make_assets --icons THEME_DIR NAME
+//   make_assets --windows-icon FILE.ico
 //
 // writes OUT_DIR/<name>.txu for every picture and, with --preview, a PPM of
 // each as it will look in the game; or the application icon as
-// THEME_DIR/<n>x<n>/apps/NAME.png at every size. The output depends on
-// nothing but this program and the font, so every run writes the same bytes.
+// THEME_DIR/<n>x<n>/apps/NAME.png at every size, or as one Windows .ico
+// holding every size. The output depends on nothing but this program and
+// the font, so every run writes the same bytes.
 #include <cstdio>
 #include <exception>
 #include <string>
@@ -14,13 +16,15 @@
 #include "catalog.h"
 #include "icons.h"
 #include "output.h"
+#include "windows_icon.h"
 
 namespace {
 
 int Usage()
 {
     std::fprintf(stderr, "usage: make_assets OUT_DIR [--preview PREVIEW_DIR]\n"
-                         "       make_assets --icons THEME_DIR NAME\n");
+                         "       make_assets --icons THEME_DIR NAME\n"
+                         "       make_assets --windows-icon FILE.ico\n");
     return 2;
 }
 
@@ -33,6 +37,12 @@ int main(int argc, char** argv)
         if (WriteIcons(argv[2], argv[3], &failed))
             return 0;
         std::fprintf(stderr, "make_assets: cannot write %s\n", failed.c_str());
+        return 1;
+    }
+    if (argc == 3 && std::string(argv[1]) == "--windows-icon") {
+        if (WriteWindowsIcon(argv[2]))
+            return 0;
+        std::fprintf(stderr, "make_assets: cannot write %s\n", argv[2]);
         return 1;
     }
     std::string outDir, previewDir;

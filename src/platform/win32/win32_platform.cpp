@@ -3,6 +3,7 @@
 #include <ctime>
 
 #include "proc.h"
+#include "resources.h"
 
 namespace platform {
 
@@ -18,6 +19,7 @@ bool IsShellMessage(UINT msg) {
     switch (msg) {
         case WM_ACTIVATE:
         case WM_CLOSE:
+        case WM_ENDSESSION:
         case WM_KEYDOWN:
         case WM_KEYUP:
         case WM_LBUTTONDOWN:
@@ -27,6 +29,16 @@ bool IsShellMessage(UINT msg) {
             return true;
     }
     return false;
+}
+
+// Whether a window is one of this process's own, such as the game's message
+// box. Activation passing to it is no switch to another program: the game
+// stays shown in its mode, or the box, owned by the game window, would be
+// hidden with it. A window of another program, or none, is a switch.
+bool IsOwnWindow(LPARAM handle) {
+    HWND window = reinterpret_cast<HWND>(handle);
+    DWORD process = 0;
+    return window && GetWindowThreadProcessId(window, &process) != 0 && process == GetCurrentProcessId();
 }
 
 // The current mode of the primary display in a record cleared to zero.
@@ -88,7 +100,8 @@ bool Win32Platform::CreateGameWindow(const char* title, int width, int height) {
         windowClass.style = CS_HREDRAW | CS_VREDRAW;
         windowClass.lpfnWndProc = WindowProcedure;
         windowClass.hInstance = instance_;
-        windowClass.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
+        // The executable's own icon, as the taskbar and Alt+Tab show it.
+        windowClass.hIcon = LoadIconA(instance_, MAKEINTRESOURCEA(TRAMOX_ICON));
         windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
         windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
         windowClass.lpszClassName = kWindowClass;
@@ -186,6 +199,7 @@ void Win32Platform::SwapBuffers() {
 LRESULT CALLBACK Win32Platform::WindowProcedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     // Key and message numbers are the system's own; the shell takes them as
     // they come. Key repeats arrive as repeated WM_KEYDOWN.
+    if (msg == WM_ACTIVATE && LOWORD(wParam) == WA_INACTIVE && IsOwnWindow(lParam)) return 0;
     if (GetWindowLongPtrA(hwnd, GWLP_USERDATA) != 0 && IsShellMessage(msg)) {
         return ::WndProc(hwnd, msg, static_cast<unsigned long>(wParam), static_cast<long>(lParam));
     }

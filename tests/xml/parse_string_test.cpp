@@ -1,4 +1,6 @@
-// Parsing text: the tree built, the error or warning, and where it is reported.
+// Parsing text: the tree built, the error or warning, where it is reported, and its message.
+#include <set>
+
 #include "xml_helpers.h"
 
 namespace {
@@ -29,6 +31,7 @@ TEST(ParseString, BuildsTreeAndReportsPosition)
         {"<a>\n  <b>\n</a>", nullptr, WARN, 3, 5, "a{b}"}, {"</x><a/>", nullptr, WARN, 1, 5, "#"},
         {"<a>text", nullptr, WARN, 1, 8, "a"}, {"<a><b></c></a>", nullptr, eXMLErrorUnmatchedEndTag, 1, 11, "-"},
         {"<a><b></a><c>&x;</c>", nullptr, ESCAPE, 1, 19, "-"}, {"<a></>", nullptr, NOENDNAME, 1, 7, "-"},
+        {"<a></></a>", nullptr, NOENDNAME, 1, 7, "-"}, // the error ends the parse: nothing after it is read
         {"<a><", nullptr, eXMLErrorMissingTagName, 1, 5, "-"},
         // names whose end tag reads otherwise than the start tag: "a/" then "/>", a quote, a cut lead byte
         {"<a/ ></a/>", nullptr, NOENDNAME, 1, 11, "-"}, {"<\"a></\"a>\"", nullptr, NOENDNAME, 1, 11, "-"},
@@ -61,6 +64,20 @@ TEST(ParseString, BuildsTreeAndReportsPosition)
         EXPECT_EQ(xmlDump(node), dump);
         EXPECT_TRUE(!tag || node.getParentNode().isEmpty()) << input; // the found element is cut loose
     }
+}
+
+// Messages a player reads (the map loader shows them): each code its own, the warnings called warnings.
+TEST(ParseString, EachCodeHasItsOwnMessageAndAnyOtherValueIsUnknown)
+{
+    const std::pair<int, const char *> messages[] = {
+        {eXMLErrorMissingEndTag, "Warning: Unmatched end tag"},
+        {eXMLErrorBase64DataSizeIsNotMultipleOf4, "Warning: Base64-string length is not a multiple of 4"},
+        {eXMLErrorBase64DecodeTruncatedData, "Warning: Base64-string is truncated"},
+        {eXMLErrorNestingTooDeep + 1, "Unknown"}, {31, "Unknown"}};
+    for (const auto &[code, message] : messages) EXPECT_STREQ(XMLNode::getError(static_cast<XMLError>(code)), message);
+    std::set<std::string> seen = {"Unknown"};
+    for (int code = eXMLErrorNone; code <= eXMLErrorNestingTooDeep; code++)
+        EXPECT_TRUE(seen.insert(XMLNode::getError(static_cast<XMLError>(code))).second) << code;
 }
 
 TEST(ParseString, NullTextNestingLimitAndRunawayInput)

@@ -60,15 +60,16 @@ TEST(XMLBase64, MeasuresAndDecodesIntoTheCallersBufferOrItsOwn)
         EXPECT_EQ(std::string(buffer.begin(), buffer.begin() + decoded.size()), decoded) << text;
         EXPECT_EQ(buffer[len], 0xEE) << text << ": wrote past the buffer";
     }
-    const std::tuple<const char *, XMLError, std::string> own[] = { // an empty result: null
+    const std::tuple<const char *, XMLError, std::string> own[] = { // an empty result: null, and the length 0
         {"QQ==QUI=", eXMLErrorBase64DecodeTruncatedData, "A"}, {"Q-==", eXMLErrorBase64DecodeIllegalCharacter, ""},
-        {nullptr, eXMLErrorNone, ""}};
+        {"Q", eXMLErrorBase64DataSizeIsNotMultipleOf4, ""}, {nullptr, eXMLErrorNone, ""}};
     XMLParserBase64Tool tool;
     for (const auto &[text, expected, decoded] : own) {
         int length = -1;
         XMLError error = eXMLErrorEmpty;
         const unsigned char *out = tool.decode(text, &length, &error);
         EXPECT_EQ(error, expected);
+        EXPECT_EQ(length, int(decoded.size())) << (text ? text : "null");
         EXPECT_EQ(out ? std::string(out, out + length) : "", decoded);
     }
 }
