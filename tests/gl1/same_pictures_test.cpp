@@ -113,6 +113,9 @@ TEST_P(SamePicturesTest, TheLayerDrawsWhatMesaDraws) {
 // 4:3 shows the read-out; at 5:4 its start lies outside the view and
 // neither draws it.
 INSTANTIATE_TEST_SUITE_P(Screens, SamePicturesTest,
-                         ::testing::Values(platform::DisplayMode{640, 480, 32}, platform::DisplayMode{640, 512, 32}));
+                         ::testing::Values(platform::DisplayMode{640, 480, 32}, platform::DisplayMode{640, 512, 32}),
+                         [](const auto& screen) {
+                             return std::to_string(screen.param.width) + "x" + std::to_string(screen.param.height);
+                         });
 
 }  // namespace

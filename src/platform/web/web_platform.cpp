@@ -8,6 +8,7 @@
 #include <ctime>
 #include <vector>
 
+#include "gl1.h"
 #include "platform/glyph_bitmap.h"
 #include "platform/wav_length.h"
 #include "web_events.h"
@@ -113,6 +114,8 @@ bool WebPlatform::CreateContext() {
         context_ = 0;
         return false;
     }
+    // The layer's objects and state belonged to the context before, if any.
+    gl1::NewContext();
     return true;
 }
 

@@ -35,7 +35,7 @@ Lists& All() {
 }
 
 void FreeBitmaps(List& list) {
-    for (const KeptBitmap& b : list.bitmaps) DeleteTexture(b.texture);
+    for (const KeptBitmap& b : list.bitmaps) FreeFromAtlas(b.place);
     list.bitmaps.clear();
 }
 
@@ -54,6 +54,15 @@ void Replay(const List& list) {
             case Op::kLightPosition: Lightfv(kLight0, kPosition, c.f); break;
             case Op::kBitmap: DrawBitmap(list.bitmaps[c.value]); break;
             case Op::kCallList: CallList(c.value); break;
+            case Op::kListBase: ListBase(c.value); break;
+            case Op::kRasterPos: RasterPos2f(c.f[0], c.f[1]); break;
+            case Op::kMatrixMode: MatrixMode(c.value); break;
+            case Op::kLoadIdentity: LoadIdentity(); break;
+            case Op::kPushMatrix: PushMatrix(); break;
+            case Op::kPopMatrix: PopMatrix(); break;
+            case Op::kTranslate: Translatef(c.f[0], c.f[1], c.f[2]); break;
+            case Op::kRotate: Rotated(c.f[0], c.f[1], c.f[2], c.f[3]); break;
+            case Op::kScale: Scalef(c.f[0], c.f[1], c.f[2]); break;
         }
     }
 }
@@ -72,11 +81,15 @@ bool RecordBitmap(const KeptBitmap& bitmap) {
     if (!l.compiling) return false;
     l.compiled.commands.push_back({Op::kBitmap, static_cast<unsigned>(l.compiled.bitmaps.size()), {}});
     l.compiled.bitmaps.push_back(bitmap);
-    return true;
+    return !l.executing;
+}
+
+bool Compiling() {
+    return All().compiling;
 }
 
 void ForgetLists() {
-    // The textures went with the context; only the memory is left to free.
+    // The atlas went with the context; only the memory is left to free.
     All() = Lists();
 }
 
@@ -140,6 +153,7 @@ void CallLists(int n, unsigned type, const void* lists) {
 }
 
 void ListBase(unsigned base) {
+    if (Record({Op::kListBase, base, {}})) return;
     Current().listBase = base;
 }
 

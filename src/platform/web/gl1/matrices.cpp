@@ -21,23 +21,23 @@ void Multiply(const Mat4& m) {
 
 Mat4& EditedMatrix() {
     State& s = Current();
-    if (s.matrixMode == kProjection)
-        ++s.projectionVersion;
-    else
-        s.normalMatrixValid = false;
+    if (s.matrixMode == kModelview) s.normalMatrixValid = false;
     return Stack(s).Top();
 }
 
 void MatrixMode(unsigned mode) {
+    if (Record({Op::kMatrixMode, mode, {}})) return;
     // The texture matrix stays the identity: the game never selects it.
     if (mode == kModelview || mode == kProjection) Current().matrixMode = mode;
 }
 
 void LoadIdentity() {
+    if (Record({Op::kLoadIdentity, 0, {}})) return;
     EditedMatrix() = Mat4::Identity();
 }
 
 void PushMatrix() {
+    if (Record({Op::kPushMatrix, 0, {}})) return;
     MatrixStack& stack = Stack(Current());
     if (stack.top + 1 >= kStackDepth) return;  // overflow: GL refuses
     stack.matrices[stack.top + 1] = stack.matrices[stack.top];
@@ -45,6 +45,7 @@ void PushMatrix() {
 }
 
 void PopMatrix() {
+    if (Record({Op::kPopMatrix, 0, {}})) return;
     MatrixStack& stack = Stack(Current());
     if (stack.top == 0) return;  // underflow: GL refuses
     EditedMatrix();
@@ -52,18 +53,22 @@ void PopMatrix() {
 }
 
 void Translatef(float x, float y, float z) {
+    if (Record({Op::kTranslate, 0, {x, y, z, 0}})) return;
     Multiply(Mat4::Translation(x, y, z));
 }
 
 void Translated(double x, double y, double z) {
-    Multiply(Mat4::Translation(static_cast<float>(x), static_cast<float>(y), static_cast<float>(z)));
+    Translatef(static_cast<float>(x), static_cast<float>(y), static_cast<float>(z));
 }
 
 void Rotated(double angle, double x, double y, double z) {
-    Multiply(Mat4::Rotation(static_cast<float>(angle), static_cast<float>(x), static_cast<float>(y), static_cast<float>(z)));
+    const float f[4] = {static_cast<float>(angle), static_cast<float>(x), static_cast<float>(y), static_cast<float>(z)};
+    if (Record({Op::kRotate, 0, {f[0], f[1], f[2], f[3]}})) return;
+    Multiply(Mat4::Rotation(f[0], f[1], f[2], f[3]));
 }
 
 void Scalef(float x, float y, float z) {
+    if (Record({Op::kScale, 0, {x, y, z, 0}})) return;
     Multiply(Mat4::Scaling(x, y, z));
 }
 

@@ -16,6 +16,12 @@ void Viewport(int x, int y, int width, int height) {
     glViewport(x, y, width, height);
 }
 
+const int* Viewport() {
+    int* v = Current().viewport;
+    if (v[3] < 0) glGetIntegerv(GL_VIEWPORT, v);
+    return v;
+}
+
 void ClearColor(float r, float g, float b, float a) {
     glClearColor(r, g, b, a);
 }

@@ -29,12 +29,15 @@ const float* NormalMatrix(State& s) {
     return s.normalMatrix;
 }
 
+bool IsLines(unsigned mode) {
+    return mode == kLines || mode == kLineStrip || mode == kLineLoop;
+}
+
 // The vertices of the finished primitive as triangles or segments, split
 // as Mesa splits them, so colours interpolate across the same diagonals.
-void Assemble(unsigned mode, const std::vector<Vertex>& v) {
+void Assemble(unsigned mode, const std::vector<Vertex>& v, std::vector<Vertex>& out) {
     const size_t n = v.size();
-    if (mode == kLines || mode == kLineStrip || mode == kLineLoop) {
-        std::vector<Vertex>& out = Batch(Shape::kLines);
+    if (IsLines(mode)) {
         if (mode == kLines) {
             out.insert(out.end(), v.begin(), v.begin() + static_cast<std::ptrdiff_t>(n & ~size_t{1}));
             return;
@@ -43,7 +46,6 @@ void Assemble(unsigned mode, const std::vector<Vertex>& v) {
         if (mode == kLineLoop && n > 2) out.insert(out.end(), {v[n - 1], v[0]});
         return;
     }
-    std::vector<Vertex>& out = Batch(Shape::kTriangles);
     switch (mode) {
         case kTriangles:
             out.insert(out.end(), v.begin(), v.begin() + static_cast<std::ptrdiff_t>(n - n % 3));
@@ -61,7 +63,7 @@ void Assemble(unsigned mode, const std::vector<Vertex>& v) {
             for (size_t i = 1; i + 1 < n; ++i) out.insert(out.end(), {v[i], v[i + 1], v[0]});
             break;
         case kQuads:
-            for (size_t i = 0; i + 3 < n; i += 4) out.insert(out.end(), {v[i], v[i + 1], v[i + 3], v[i + 1], v[i + 2], v[i + 3]});
+            for (size_t i = 0; i + 3 < n; i += 4) out.insert(out.end(), {v[i], v[i + 1], v[i + 2], v[i], v[i + 2], v[i + 3]});
             break;
         case kQuadStrip:
             for (size_t i = 0; i + 3 < n; i += 2) out.insert(out.end(), {v[i + 2], v[i], v[i + 3], v[i], v[i + 1], v[i + 3]});
@@ -83,14 +85,39 @@ void AddVertex(float x, float y, float z) {
     State& s = Current();
     if (s.primitive == kNoPrimitive) return;  // outside glBegin .. glEnd GL ignores it
     const Vec4 eye = s.modelview.Top() * Vec4{x, y, z, 1};
+    const Vec4 clip = s.projection.Top() * eye;
     const Vec4 c = Shade(eye, s.normal);
-    s.vertices.push_back({eye.x, eye.y, eye.z, eye.w, c.x, c.y, c.z, c.w, s.texCoord[0], s.texCoord[1]});
+    s.vertices.push_back({clip.x, clip.y, clip.z, clip.w, c.x, c.y, c.z, c.w, s.texCoord[0], s.texCoord[1], 0});
 }
 
 void SetTexCoord(float s, float t) {
     if (Record({Op::kTexCoord, 0, {s, t, 0, 1}})) return;
     Current().texCoord[0] = s;
     Current().texCoord[1] = t;
+}
+
+// The switches the layer keeps itself; the others are the real GL's.
+bool* LayerSwitch(State& s, unsigned cap) {
+    switch (cap) {
+        case kLighting: return &s.lighting;
+        case kLight0: return &s.light0;
+        case kTexture2D: return &s.texture2D;
+        case kColorMaterial: return &s.colorMaterial;
+        default: return nullptr;
+    }
+}
+
+void SetCapability(unsigned cap, bool on) {
+    State& s = Current();
+    bool* flag = LayerSwitch(s, cap);
+    if (!flag) {
+        SendBatch();
+        on ? glEnable(cap) : glDisable(cap);
+        return;
+    }
+    *flag = on;
+    // From now on the material follows the colour, starting with this one.
+    if (cap == kColorMaterial && on) s.ambient = s.diffuse = s.color;
 }
 
 }  // namespace
@@ -135,7 +162,10 @@ void End() {
     if (Record({Op::kEnd, 0, {}})) return;
     State& s = Current();
     if (s.primitive == kNoPrimitive) return;
-    Assemble(s.primitive, s.vertices);
+    float source = 0;
+    std::vector<Vertex>& out = Batch(IsLines(s.primitive) ? Shape::kLines : Shape::kTriangles, &source);
+    for (Vertex& v : s.vertices) v.source = source;
+    Assemble(s.primitive, s.vertices, out);
     s.primitive = kNoPrimitive;
 }
 
@@ -177,33 +207,12 @@ void TexCoord2d(double s, double t) {
 
 void Enable(unsigned cap) {
     if (Record({Op::kEnable, cap, {}})) return;
-    State& s = Current();
-    switch (cap) {
-        case kLighting: s.lighting = true; break;
-        case kLight0: s.light0 = true; break;
-        case kTexture2D: s.texture2D = true; break;
-        case kColorMaterial:
-            s.colorMaterial = true;
-            s.ambient = s.diffuse = s.color;
-            break;
-        default:
-            SendBatch();
-            glEnable(cap);
-    }
+    SetCapability(cap, true);
 }
 
 void Disable(unsigned cap) {
     if (Record({Op::kDisable, cap, {}})) return;
-    State& s = Current();
-    switch (cap) {
-        case kLighting: s.lighting = false; break;
-        case kLight0: s.light0 = false; break;
-        case kTexture2D: s.texture2D = false; break;
-        case kColorMaterial: s.colorMaterial = false; break;
-        default:
-            SendBatch();
-            glDisable(cap);
-    }
+    SetCapability(cap, false);
 }
 
 // Smooth shading is all the layer draws; the game asks for nothing else.

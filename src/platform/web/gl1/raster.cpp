@@ -25,12 +25,12 @@ std::vector<unsigned char> Unpack(int width, int height, const unsigned char* bi
 }
 
 KeptBitmap Keep(int width, int height, float xorig, float yorig, float xmove, float ymove, const unsigned char* bits) {
-    KeptBitmap kept = {width, height, xorig, yorig, xmove, ymove, 0};
+    KeptBitmap kept = {width, height, xorig, yorig, xmove, ymove, {}};
     if (width <= 0 || height <= 0 || !bits) return kept;
     const std::vector<unsigned char> pixels = Unpack(width, height, bits, Current().unpackAlignment);
     for (unsigned char p : pixels)
         if (p) {
-            kept.texture = MakeMaskTexture(width, height, pixels.data());
+            kept.place = PlaceInAtlas(width, height, pixels.data());
             break;
         }
     return kept;
@@ -41,38 +41,41 @@ KeptBitmap Keep(int width, int height, float xorig, float yorig, float xmove, fl
 void DrawBitmap(const KeptBitmap& b) {
     RasterPosition& r = Current().raster;
     if (!r.valid) return;
-    if (b.texture) {
+    if (b.place.page >= 0) {
         // GL's own rounding of the corner, with its small bias.
         const float epsilon = 0.0001f;
         const int x = static_cast<int>(std::floor(r.x + epsilon - b.xorig));
         const int y = static_cast<int>(std::floor(r.y + epsilon - b.yorig));
-        DrawMask(b.texture, x, y, b.width, b.height, r.z, r.color);
+        DrawMask(b.place.page, b.place.x, b.place.y, b.width, b.height, x, y, r.z, r.color);
     }
     r.x += b.xmove;
     r.y += b.ymove;
 }
 
 void RasterPos2f(float x, float y) {
+    if (Record({Op::kRasterPos, 0, {x, y, 0, 1}})) return;
     State& s = Current();
     const Vec4 eye = s.modelview.Top() * Vec4{x, y, 0, 1};
     const Vec4 clip = s.projection.Top() * eye;
     RasterPosition& r = s.raster;
     r.valid = std::fabs(clip.x) <= clip.w && std::fabs(clip.y) <= clip.w && std::fabs(clip.z) <= clip.w;
     if (!r.valid) return;
-    r.x = s.viewport[0] + (clip.x / clip.w + 1.0f) * 0.5f * s.viewport[2];
-    r.y = s.viewport[1] + (clip.y / clip.w + 1.0f) * 0.5f * s.viewport[3];
+    const int* v = Viewport();
+    r.x = v[0] + (clip.x / clip.w + 1.0f) * 0.5f * v[2];
+    r.y = v[1] + (clip.y / clip.w + 1.0f) * 0.5f * v[3];
     r.z = (clip.z / clip.w + 1.0f) * 0.5f;
     // Lit like a vertex, with the current normal.
     r.color = Shade(eye, s.normal);
 }
 
 void Bitmap(int width, int height, float xorig, float yorig, float xmove, float ymove, const unsigned char* bits) {
-    KeptBitmap kept = Keep(width, height, xorig, yorig, xmove, ymove, bits);
+    const KeptBitmap kept = Keep(width, height, xorig, yorig, xmove, ymove, bits);
     if (RecordBitmap(kept)) return;
-    // Drawn once, outside a list: the texture goes at once.
     DrawBitmap(kept);
+    if (Compiling()) return;  // the list keeps the bitmap
+    // Drawn once, outside a list: its pixels leave the atlas at once.
     SendBatch();
-    DeleteTexture(kept.texture);
+    FreeFromAtlas(kept.place);
 }
 
 void PixelStorei(unsigned name, int value) {

@@ -44,12 +44,13 @@ enum : unsigned {
 // shares the size.
 const int kStackDepth = 32;
 
-// A vertex as the layer hands it to the shader: eye-space position, the
-// colour after lighting, texture coordinates.
+// A vertex as the layer hands it to the shader: clip coordinates, the
+// colour after lighting, texture coordinates, where the texel comes from.
 struct Vertex {
     float x, y, z, w;
     float r, g, b, a;
     float s, t;
+    float source;
 };
 
 struct MatrixStack {
@@ -67,8 +68,6 @@ struct RasterPosition {
 struct State {
     MatrixStack modelview, projection;
     unsigned matrixMode = kModelview;
-    // Changes whenever the projection does, so that a batch knows its own.
-    unsigned projectionVersion = 0;
     bool normalMatrixValid = false;
     float normalMatrix[9] = {};
 
@@ -83,7 +82,8 @@ struct State {
     unsigned primitive = kNoPrimitive;  // inside glBegin .. glEnd
     std::vector<Vertex> vertices;       // of the primitive
 
-    int viewport[4] = {0, 0, 0, 0};
+    // GL's first viewport is the drawable's size, which the real GL knows.
+    int viewport[4] = {0, 0, -1, -1};
     RasterPosition raster;
     int unpackAlignment = 4;
     unsigned texture = 0;  // bound to GL_TEXTURE_2D by the game
@@ -91,7 +91,9 @@ struct State {
 };
 
 State& Current();
-// The matrix the matrix calls change; notes a projection change.
+// The viewport, asked of the real GL until a glViewport sets it.
+const int* Viewport();
+// The matrix the matrix calls change; notes a modelview change.
 Mat4& EditedMatrix();
 // The lit colour of a point in eye space with a normal in object space, or
 // the current colour when lighting is off.
