@@ -8,9 +8,10 @@
 
 #include "platform/platform.h"
 
+const char kSettingsFile[] = "Settings.xml";
+
 namespace {
 
-const char kSettingsFile[] = "Settings.xml";
 // The file is written here first and then renamed over Settings.xml, so a
 // failed or interrupted write never costs the player the previous settings.
 const char kTemporaryFile[] = "Settings.xml.tmp";

@@ -3,6 +3,9 @@
 
 #include "xmlParser.h"
 
+// The settings file, in the working folder.
+extern const char kSettingsFile[];
+
 class Settings {
 public:
     Settings();

@@ -3,17 +3,17 @@
 #include <GL/gl.h>
 
 #include <string>
+#include <vector>
 
+#include "platform/glyph_bitmap.h"
 #include "platform/platform.h"
 
 namespace {
-const int kFirstChar = 32;
-const int kCharCount = 96;  // codes 32 to 127
+const int kFirstChar = kTexterFirstChar;
+const int kCharCount = kTexterCharCount;
 const int kLastChar = kFirstChar + kCharCount - 1;
 // The bold monospaced face's advance at its 24-pixel em, used when no font exists.
 const float kFallbackAdvance = 14.0f;
-// An empty 1 by 1 bitmap: inside a display list Mesa drops the advance of a 0 by 0 one.
-const GLubyte kNoBits[4] = {0, 0, 0, 0};
 }  // namespace
 
 Texter::Texter() : base(0) {}
@@ -25,11 +25,9 @@ void Texter::Load() {
     if (base == 0) return;
     if (platform::Current().BuildGlyphLists(base, kFirstChar, kCharCount)) return;
     // Without a font the text takes up its room but shows nothing.
-    for (int i = 0; i < kCharCount; ++i) {
-        glNewList(base + i, GL_COMPILE);
-        glBitmap(1, 1, 0.0f, 0.0f, kFallbackAdvance, 0.0f, kNoBits);
-        glEndList();
-    }
+    platform::GlyphBitmap blank;
+    blank.advance = kFallbackAdvance;
+    platform::CompileGlyphLists(base, std::vector<platform::GlyphBitmap>(kCharCount, blank));
 }
 
 void Texter::Write(int x, int y, const char* text) {

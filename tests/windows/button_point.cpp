@@ -5,25 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "MenuPages/pagelayout.h"
-
-namespace {
-
-const PageRect* FindButton(const std::string& name) {
-    if (name == "play") return &kPlayButton;
-    if (name == "options") return &kOptionsButton;
-    if (name == "quit") return &kQuitButton;
-    if (name == "back") return &kBackButton;
-    for (const ScreenSizeChoice& size : kScreenSizeChoices) {
-        if (name == std::to_string(size.width) + "x" + std::to_string(size.height)) return &size.rect;
-    }
-    for (const ColourDepthChoice& depth : kColourDepthChoices) {
-        if (name == std::to_string(depth.bits)) return &depth.rect;
-    }
-    return nullptr;
-}
-
-}  // namespace
+#include "button_names.h"
 
 int main(int argc, char** argv) {
     const PageRect* button = argc == 4 ? FindButton(argv[3]) : nullptr;

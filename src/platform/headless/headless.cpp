@@ -8,7 +8,7 @@
 #include "platform/depth_sizes.h"
 #include "platform/display_modes.h"
 #include "platform/linux/glyph_lists.h"
-#include "wav_length.h"
+#include "platform/wav_length.h"
 
 namespace platform {
 

@@ -1,4 +1,5 @@
-// The playing time of a WAV file, from its RIFF header.
+// The playing time of a WAV file, from its RIFF header; backends that
+// play a sound without being told when it ends wait this long.
 #pragma once
 
 namespace platform {
