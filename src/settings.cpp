@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <string>
 
 #include "platform/platform.h"
 
@@ -120,6 +122,21 @@ bool ReadsBack(const Settings& settings, const char* path) {
     return true;
 }
 
+// The file a save replaces: Settings.xml itself or, where the player made it
+// a link (into a synchronised folder, say), the file it points to, so that
+// the link stays. A link into a folder that is not there saves nothing.
+std::string SaveTarget() {
+    namespace fs = std::filesystem;
+    fs::path target = kSettingsFile;
+    std::error_code error;
+    for (int hops = 0; hops < 40 && fs::is_symlink(fs::symlink_status(target, error)); ++hops) {
+        const fs::path next = fs::read_symlink(target, error);
+        if (error) break;
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    return target.string();
+}
+
 }  // namespace
 
 Settings::Settings()
@@ -165,15 +182,17 @@ void Settings::SaveSettings() {
     // An element missing from the loaded file is added, or a value the player
     // chose during the run would be lost at the next start.
     PutValues(*this, xmlDoc);
-    XMLError written = WriteSettingsFile(xmlDoc, kTemporaryFile);
+    const std::string target = SaveTarget();
+    const std::string temporary = target == kSettingsFile ? std::string(kTemporaryFile) : target + ".tmp";
+    XMLError written = WriteSettingsFile(xmlDoc, temporary.c_str());
     if (written == eXMLErrorCannotOpenWriteFile) return;  // nothing was created
-    if (written == eXMLErrorNone && !ReadsBack(*this, kTemporaryFile)) {
+    if (written == eXMLErrorNone && !ReadsBack(*this, temporary.c_str())) {
         // Content kept from an odd hand-edited file (a declaration inside an
         // element, say) can come back as a broken file, and the next start
         // would throw every value away: the six values alone are written.
         xmlDoc = XMLNode::parseString("<Settings></Settings>", "Settings", nullptr);
         PutValues(*this, xmlDoc);
-        written = WriteSettingsFile(xmlDoc, kTemporaryFile);
+        written = WriteSettingsFile(xmlDoc, temporary.c_str());
     }
-    if (written != eXMLErrorNone || std::rename(kTemporaryFile, kSettingsFile) != 0) std::remove(kTemporaryFile);
+    if (written != eXMLErrorNone || std::rename(temporary.c_str(), target.c_str()) != 0) std::remove(temporary.c_str());
 }

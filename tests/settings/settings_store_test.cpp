@@ -145,4 +145,43 @@ TEST_F(SettingsStore, FailedSaveKeepsWhatWasThere) {
     }
 }
 
+// A Settings.xml the player linked elsewhere (a synchronised folder) stays a
+// link: the save goes to the file it points to. A link into a folder that is
+// not there saves nothing, and the link is kept for when the folder comes.
+TEST_F(SettingsStore, SaveWritesThroughALinkAndKeepsIt) {
+    const std::string synced = dir.File("synced");
+    const struct {
+        const char* name;
+        std::string linkTo;
+        bool folderThere;
+    } cases[] = {
+        {"absolute link", synced + "/Settings.xml", true},
+        {"relative link", "synced/Settings.xml", true},
+        {"link into a folder not there yet", synced + "/Settings.xml", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(synced);
+        dir.Remove("Settings.xml");
+        if (c.folderThere) {
+            fs::create_directories(synced);
+            dir.Write("synced/Settings.xml", SettingsFile({800, 600, 16, 1, 2, 3}));
+        }
+        fs::create_symlink(c.linkTo, dir.File("Settings.xml"));
+        Settings s;
+        s.LoadSettings();
+        s.screenWidth = 1280;
+        s.SaveSettings();
+        EXPECT_TRUE(fs::is_symlink(dir.File("Settings.xml")));
+        EXPECT_EQ(fs::read_symlink(dir.File("Settings.xml")), c.linkTo);
+        if (c.folderThere) {
+            EXPECT_EQ(dir.Read("synced/Settings.xml"), SettingsFile({1280, 600, 16, 1, 2, 3}));
+            EXPECT_FALSE(fs::exists(synced + "/Settings.xml.tmp"));
+        } else {
+            EXPECT_FALSE(fs::exists(synced));
+        }
+        EXPECT_FALSE(fs::exists(fs::symlink_status(dir.File("Settings.xml.tmp"))));
+    }
+}
+
 }  // namespace
