@@ -22,19 +22,19 @@ bool WithinWindow(Display* display, Window inner, Window outer) {
 }
 }  // namespace
 
-bool FocusIsOnOwnWindow(SDL_Window* window) {
+FocusHolder WhoHoldsFocus(SDL_Window* window) {
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
-    if (!window || !SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return false;
+    if (!window || !SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return FocusHolder::kOther;
     Display* display = info.info.x11.display;
     const Window own = info.info.x11.window;
     Window focus = None;
     int revertTo = 0;
     XGetInputFocus(display, &focus, &revertTo);
-    if (focus == None || focus == PointerRoot) return false;
-    if (WithinWindow(display, focus, own)) return true;
+    if (focus == None || focus == PointerRoot || focus == DefaultRootWindow(display)) return FocusHolder::kNobody;
+    if (WithinWindow(display, focus, own)) return FocusHolder::kGame;
     Window owner = None;
-    return XGetTransientForHint(display, focus, &owner) && owner == own;
+    return XGetTransientForHint(display, focus, &owner) && owner == own ? FocusHolder::kGame : FocusHolder::kOther;
 }
 
 }  // namespace platform

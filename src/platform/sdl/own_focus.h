@@ -7,8 +7,11 @@
 
 namespace platform {
 
-// True when the focus is on `window`, inside it, or on a dialog transient
-// for it; false when it is elsewhere or cannot be told (not X11).
-bool FocusIsOnOwnWindow(SDL_Window* window);
+enum class FocusHolder {
+    kGame,     // `window`, a window inside it, or a dialog transient for it
+    kNobody,   // no window: a window manager passing it on
+    kOther,    // another window, or it cannot be told (not X11)
+};
+FocusHolder WhoHoldsFocus(SDL_Window* window);
 
 }  // namespace platform

@@ -219,6 +219,8 @@ bool SdlPlatform::PollMessage(Message* msg) {
 // program. The window manager may pass it through no window, or its own,
 // on the way back from the game's message box, so a loss waits a moment and
 // is dropped when the focus is back with the game or a window of its own.
+// Resting on no window, it waits longer: a loaded window manager can take
+// more than a second to hand it back.
 bool SdlPlatform::HoldFocusLoss(const Message& msg) {
     if (msg.message != kMsgActivate) return false;
     focusLossSince_ = msg.wParam == 0 ? SDL_GetTicks() | 1 : 0;
@@ -226,12 +228,14 @@ bool SdlPlatform::HoldFocusLoss(const Message& msg) {
 }
 
 void SdlPlatform::SettleFocusLoss() {
-    const Uint32 kSettleMs = 1000;
+    const Uint32 kSettleMs = 1000, kSettleOnNobodyMs = 5000;
     if (focusLossSince_ == 0) return;
-    const bool own = FocusIsOnOwnWindow(window_);
-    if (!own && SDL_GetTicks() - focusLossSince_ < kSettleMs) return;
+    const FocusHolder holder = WhoHoldsFocus(window_);
+    const Uint32 waited = SDL_GetTicks() - focusLossSince_;
+    if (holder == FocusHolder::kOther && waited < kSettleMs) return;
+    if (holder == FocusHolder::kNobody && waited < kSettleOnNobodyMs) return;
     focusLossSince_ = 0;
-    if (!own) queue_.push_back({kMsgActivate, 0, 0});
+    if (holder != FocusHolder::kGame) queue_.push_back({kMsgActivate, 0, 0});
 }
 
 void SdlPlatform::QueueMessage(const Message& msg) {
