@@ -49,7 +49,7 @@ fail() {
   exit 1
 }
 
-wait_for_menu "$screen_check" "$pid" "$PWD/installed_game_screen.ppm"
+wait_for_menu "$screen_check" "$pid" "$work/screen.ppm"
 if [ "$source" = --deb ]; then
   "$(dirname "$0")/dependency_closure.sh" "$from" "$pid" || fail "the package does not bring all the game loads"
 fi
