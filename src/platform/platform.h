@@ -2,10 +2,11 @@
 //
 // The shell talks to the machine only through this interface, and a backend
 // knows nothing of the shell beyond it and the shell's vocabulary
-// (wintypes.h). Three backends implement it: the desktop one on SDL2
+// (wintypes.h). Four backends implement it: the desktop one on SDL2
 // (src/platform/sdl), an off-screen one on OSMesa (src/platform/headless)
-// that the tests drive with scripted input and a virtual clock, and the
-// Windows one on Win32 and WGL (src/platform/win32). Member names avoid those
+// that the tests drive with scripted input and a virtual clock, the Windows
+// one on Win32 and WGL (src/platform/win32), and the browser's on the HTML5
+// API and WebGL (src/platform/web). Member names avoid those
 // that <windows.h> turns into macros (PeekMessage, PostMessage, MessageBox).
 #pragma once
 
