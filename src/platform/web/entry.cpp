@@ -6,7 +6,7 @@
 #include <cstdio>
 
 #include "platform/platform.h"
-#include "program.h"
+#include "wintypes.h"
 #include "web_files.h"
 
 int main() {
@@ -14,9 +14,9 @@ int main() {
         platform::Current().ShowMessageBox("Tramox cannot find its game data.", "Tramox Error");
         platform::Current().ExitProcess(1);
     }
-    const bool stored = platform::RestoreSettings();
+    const bool stored = platform::RestorePlayerFiles();
     const int status = WinMain(nullptr, nullptr, nullptr, 0);
-    if (stored && !platform::PersistSettings()) {
+    if (stored && !platform::PersistPlayerFiles()) {
         std::fprintf(stderr, "tramox: the settings could not be kept in the browser's storage\n");
     }
     platform::Current().ExitProcess(status);

@@ -1,12 +1,12 @@
 #include "web_files.h"
 
+#include <dirent.h>
 #include <emscripten.h>
+#include <sys/stat.h>
 
 #include <cstdio>
 #include <string>
 #include <vector>
-
-#include "settings.h"
 
 namespace platform {
 
@@ -21,10 +21,6 @@ EM_ASYNC_JS(int, OpenStore, (const char* folder), { return await Module.tramox.o
 EM_ASYNC_JS(int, SaveStore, (), { return await Module.tramox.saveStore(); });
 
 bool storeOpen = false;
-
-std::string StoredSettingsPath() {
-    return std::string(kStoreFolder) + "/" + kSettingsFile;
-}
 
 // The bytes as they are: the browser keeps the file the game wrote.
 bool CopyFile(const std::string& from, const std::string& to) {
@@ -43,22 +39,38 @@ bool CopyFile(const std::string& from, const std::string& to) {
     if (std::fclose(out) != 0) ok = false;
     return ok;
 }
+
+// Copies each regular file directly in one folder into the other.
+bool CopyFolderFiles(const std::string& from, const std::string& to) {
+    DIR* folder = opendir(from.c_str());
+    if (!folder) return false;
+    bool ok = true;
+    while (const dirent* entry = readdir(folder)) {
+        const std::string source = from + "/" + entry->d_name;
+        struct stat info;
+        if (stat(source.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) continue;
+        ok = CopyFile(source, to + "/" + entry->d_name) && ok;
+    }
+    closedir(folder);
+    return ok;
+}
 }  // namespace
 
-bool RestoreSettings() {
+bool RestorePlayerFiles() {
     storeOpen = OpenStore(kStoreFolder) != 0;
     if (!storeOpen) {
         std::fprintf(stderr, "tramox: the browser's storage cannot be used; settings will not be kept\n");
         return false;
     }
-    // No stored file is a first visit: the game makes its defaults.
-    CopyFile(StoredSettingsPath(), kSettingsFile);
+    // An empty storage is a first visit: the game makes its defaults.
+    CopyFolderFiles(kStoreFolder, kGameFolder);
     return true;
 }
 
-bool PersistSettings() {
+bool PersistPlayerFiles() {
     if (!storeOpen) return false;
-    if (!CopyFile(kSettingsFile, StoredSettingsPath())) return false;
+    // The preloaded data are folders; the game's own files sit beside them.
+    if (!CopyFolderFiles(kGameFolder, kStoreFolder)) return false;
     return SaveStore() != 0;
 }
 

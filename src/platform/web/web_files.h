@@ -8,12 +8,15 @@ extern const char kGameFolder[];
 // The text writer's glyphs, rasterised by the host build's make_glyphs.
 extern const char kGlyphFile[];
 
-// Copies Settings.xml from the browser's storage into the working folder;
-// false when the storage cannot be used (the game then starts from its
-// defaults and keeps nothing).
-bool RestoreSettings();
-// Copies the Settings.xml the game saved back into the storage and waits
-// until the browser has written it; false when that failed.
-bool PersistSettings();
+// The files the game keeps in its working folder (its settings) live in the
+// browser's storage between visits; the backend needs no names of them.
+// Copies every file in the storage into the working folder; false when the
+// storage cannot be used (the game then starts from its defaults and keeps
+// nothing).
+bool RestorePlayerFiles();
+// Copies every file the game left in the working folder back into the
+// storage and waits until the browser has written them; false when that
+// failed.
+bool PersistPlayerFiles();
 
 }  // namespace platform
