@@ -32,6 +32,8 @@ namespace {
 const clock_t kFrameMs = 30;
 // Milliseconds a blocked snake waits between looks at the input.
 const unsigned long kBlockedWaitMs = 10;
+// Missed draws for the food before the grid is looked over for a free cell.
+const int kMissesBetweenLooks = 1000;
 // Degrees to radians, with the constant the camera has always used.
 const double kDegreesPerRadian = 57.325;
 
@@ -112,23 +114,32 @@ void Engine::InitFood() {
     delete food;
     food = nullptr;
     auto isFree = [this](int x, int y) { return snake->IsClear(x, y) && !map->IsOnWall(x, y); };
-    // With the snake on every floor cell the draws would never end. The
-    // level goes on without food: none can appear, as only a meal grows the
-    // snake, and Escape leaves.
-    bool anyFree = false;
-    for (int y = 0; y < map->height && !anyFree; y++)
-        for (int x = 0; x < map->width && !anyFree; x++) anyFree = isFree(x, y);
-    if (!anyFree) return;
+    auto anyFree = [&] {
+        for (int y = 0; y < map->height; y++)
+            for (int x = 0; x < map->width; x++)
+                if (isFree(x, y)) return true;
+        return false;
+    };
     // Both coordinates are drawn again until they name a free cell, so every
     // free cell is as likely, however few are left. The generator's pairs
     // reach every cell of any grid up to the largest map (see
-    // docs/RELIABILITY.md), so the loop ends.
-    int fx, fy;
-    do {
-        fx = Rand15() / (32768 / map->width);
-        fy = Rand15() / (32768 / map->height);
-    } while (!isFree(fx, fy));
-    food = new Food(fx, fy);
+    // docs/RELIABILITY.md), so the draws end when a free cell exists. With
+    // the snake on every floor cell they would not: the grid is looked over
+    // after each run of misses, and without a free cell the level goes on
+    // without food (none can appear, as only a meal grows the snake; Escape
+    // leaves).
+    for (int misses = 1;; misses++) {
+        const int fx = Rand15() / (32768 / map->width);
+        const int fy = Rand15() / (32768 / map->height);
+        if (isFree(fx, fy)) {
+            food = new Food(fx, fy);
+            return;
+        }
+        if (misses == kMissesBetweenLooks) {
+            if (!anyFree()) return;
+            misses = 0;
+        }
+    }
 }
 
 void Engine::Work() {
