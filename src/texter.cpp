@@ -9,9 +9,7 @@
 #include "platform/platform.h"
 
 namespace {
-const int kFirstChar = kTexterFirstChar;
-const int kCharCount = kTexterCharCount;
-const int kLastChar = kFirstChar + kCharCount - 1;
+const int kLastChar = kTexterFirstChar + kTexterCharCount - 1;
 // The bold monospaced face's advance at its 24-pixel em, used when no font exists.
 const float kFallbackAdvance = 14.0f;
 }  // namespace
@@ -21,13 +19,13 @@ Texter::Texter() : base(0) {}
 Texter::~Texter() {}
 
 void Texter::Load() {
-    base = glGenLists(kCharCount);
+    base = glGenLists(kTexterCharCount);
     if (base == 0) return;
-    if (platform::Current().BuildGlyphLists(base, kFirstChar, kCharCount)) return;
+    if (platform::Current().BuildGlyphLists(base, kTexterFirstChar, kTexterCharCount)) return;
     // Without a font the text takes up its room but shows nothing.
     platform::GlyphBitmap blank;
     blank.advance = kFallbackAdvance;
-    platform::CompileGlyphLists(base, std::vector<platform::GlyphBitmap>(kCharCount, blank));
+    platform::CompileGlyphLists(base, std::vector<platform::GlyphBitmap>(kTexterCharCount, blank));
 }
 
 void Texter::Write(int x, int y, const char* text) {
@@ -37,15 +35,15 @@ void Texter::Write(int x, int y, const char* text) {
     std::string printable;
     for (const char* p = text; *p; ++p) {
         int code = static_cast<unsigned char>(*p);
-        if (code >= kFirstChar && code <= kLastChar) printable += static_cast<char>(code);
+        if (code >= kTexterFirstChar && code <= kLastChar) printable += static_cast<char>(code);
     }
-    glListBase(base - kFirstChar);
+    glListBase(base - kTexterFirstChar);
     glRasterPos2f(static_cast<GLfloat>(x), static_cast<GLfloat>(y));
     glCallLists(static_cast<GLsizei>(printable.size()), GL_UNSIGNED_BYTE, printable.data());
 }
 
 void Texter::Unload() {
     if (base == 0) return;
-    glDeleteLists(base, kCharCount);
+    glDeleteLists(base, kTexterCharCount);
     base = 0;
 }
